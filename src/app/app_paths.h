@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace quintaro {
+
+// The installation: the catalogue and the combination tables lie in the directory of the
+// executables and take the program's name.
+inline constexpr const char* kProgramFileStem = "quintaro";
+inline constexpr const char* kDatabaseFileName = "quintaro.sdb";
+
+std::filesystem::path CatalogueIniPathIn(const std::filesystem::path& appDir);
+std::filesystem::path CombinationTablesPathIn(const std::filesystem::path& appDir);
+
+// The directory of the running executable.
+std::filesystem::path ExecutableDirectory();
+
+// The per-user settings file: $XDG_CONFIG_HOME/quintaro/settings.reg, with ~/.config when
+// XDG_CONFIG_HOME is unset or empty. The environment values are passed in.
+std::filesystem::path SettingsFilePath(const char* xdgConfigHome, const char* home);
+
+} // namespace quintaro

@@ -1,0 +1,114 @@
+#include "app/frm_aide.h"
+
+#include "app/version.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace quintaro {
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, int x, int y, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->move(x, y);
+    label->setWordWrap(true);
+    label->setFixedWidth(680);
+    label->adjustSize();
+    return label;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+int Bottom(const QLabel* label) {
+    return label->y() + label->height();
+}
+
+const QColor kLinkColour(0, 0, 160);
+const QColor kLinkHotColour(0, 0, 255);
+
+} // namespace
+
+TfrmAide::TfrmAide(TfrmMaitre& maitre) : ViewWindow(maitre, QStringLiteral("A propos"), 5000) {
+    resize(738, 540);
+    QWidget* page = widget();
+
+    auto* icon = new QLabel(page);
+    icon->setGeometry(24, 8, 33, 33);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/quintaro.svg")).pixmap(33, 33));
+
+    nomsoft =
+        new QLabel(QStringLiteral("Quintaro V") + QString::fromStdString(GetFileVersion()), page);
+    QFont title = nomsoft->font();
+    title.setBold(true);
+    title.setPixelSize(13);
+    nomsoft->setFont(title);
+    nomsoft->setAlignment(Qt::AlignCenter);
+    nomsoft->setGeometry(64, 24, 200, 17);
+
+    AddLabel(page, 24, 56, QStringLiteral("Logiciel de calcul de gain pour le loto"));
+    AddLabel(page, 24, 80,
+             QStringLiteral("Quintaro tient l'historique des tirages du Loto, du Super Loto, de "
+                            "l'Euromillion, du New Loto, du New Super Loto et du New Euromillion, "
+                            "avec le Joker, et calcule ce que vos grilles ont gagné."));
+    licence = AddLabel(
+        page, 24, 104,
+        QStringLiteral("Ce logiciel est fourni gratuitement, tel quel, sans aucune garantie. Les "
+                       "résultats officiels des tirages font seuls foi : vérifiez toujours vos "
+                       "gains auprès de l'opérateur des jeux avant de jeter un ticket."));
+
+    adresse = AddLabel(page, 24, Bottom(licence) + 20, QString::fromLatin1(kContactAddress));
+    adresse->setCursor(Qt::PointingHandCursor);
+    adresse->setFixedWidth(adresse->sizeHint().width());
+    SetTextColour(adresse, kLinkColour);
+    adresse->installEventFilter(this);
+
+    Remerciements = AddLabel(page, 24, Bottom(adresse) + 20,
+                             QStringLiteral("Remerciements à : \n"
+                                            "Claire, pour ses relectures\n"
+                                            "Julien, pour ses grilles de test\n"
+                                            "Les joueurs qui ont signalé des erreurs"));
+}
+
+QUrl TfrmAide::ContactUrl() {
+    return QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kContactAddress) +
+                QStringLiteral("?subject=Quintaro"));
+}
+
+bool TfrmAide::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == adresse) {
+        switch (event->type()) {
+        case QEvent::Enter: {
+            SetTextColour(adresse, kLinkHotColour);
+            QFont font = adresse->font();
+            font.setUnderline(true);
+            adresse->setFont(font);
+            break;
+        }
+        case QEvent::Leave: {
+            SetTextColour(adresse, kLinkColour);
+            QFont font = adresse->font();
+            font.setUnderline(false);
+            adresse->setFont(font);
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                QDesktopServices::openUrl(ContactUrl());
+            break;
+        default:
+            break;
+        }
+    }
+    return ViewWindow::eventFilter(watched, event);
+}
+
+} // namespace quintaro

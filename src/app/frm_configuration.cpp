@@ -1,0 +1,23 @@
+#include "app/frm_configuration.h"
+
+#include "app/frm_maitre.h"
+#include "app/gui_application.h"
+
+namespace quintaro {
+
+namespace {
+constexpr const char* kConfigurationKey = "\\Software\\VELMORA\\QUINTARO\\CONFIGURATION";
+} // namespace
+
+TfrmConfiguration::TfrmConfiguration(TfrmMaitre& maitre)
+    : ViewWindow(maitre, QStringLiteral("Configuration"), 0) {
+    const SettingsStore& settings = maitre.Settings();
+    try {
+        maitre.SetMenuAuto(!settings.ValueExists(kConfigurationKey, "menuAuto") ||
+                           settings.ReadInteger(kConfigurationKey, "menuAuto") != 0);
+    } catch (const std::exception& e) {
+        ShowStandardError(e.what());
+    }
+}
+
+} // namespace quintaro

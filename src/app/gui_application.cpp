@@ -1,0 +1,52 @@
+#include "app/gui_application.h"
+
+#include "app/text_util.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+
+// The pictures and help pages are linked into a static library: register them explicitly.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(app);
+}
+
+namespace quintaro {
+
+QuintaroApplication::QuintaroApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    RegisterResources();
+    setApplicationName(QStringLiteral("Quintaro"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quintaro.svg")));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto* translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+}
+
+bool QuintaroApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ShowStandardError(e.what());
+    }
+    return false;
+}
+
+QString DisplayText(const std::string& text) {
+    return QString::fromStdString(WithUnixLineBreaks(text));
+}
+
+void ShowStandardError(const std::string& text) {
+    std::string shown = text;
+    if (!shown.empty() && static_cast<unsigned char>(shown.back()) > '.')
+        shown += '.';
+    QMessageBox::critical(nullptr, QStringLiteral("Quintaro"), DisplayText(shown));
+}
+
+void ShowErrorDialog(QWidget* parent, const std::string& text) {
+    QMessageBox::critical(parent, QStringLiteral("Erreur"), DisplayText(text));
+}
+
+} // namespace quintaro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+
+namespace quintaro {
+
+// The desktop application: title "Quintaro", Qt's own French texts, and the standard error
+// message for a failure that no handler catches.
+class QuintaroApplication : public QApplication {
+    Q_OBJECT
+public:
+    QuintaroApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// The application's standard error message: title "Quintaro", an error icon, one OK button;
+// a "." is appended when the text's last character sorts after ".".
+void ShowStandardError(const std::string& text);
+
+// The error dialog of the program's operations: title "Erreur", one OK button.
+void ShowErrorDialog(QWidget* parent, const std::string& text);
+
+// A message's line breaks (CR LF, or CR alone) as the toolkit shows them.
+QString DisplayText(const std::string& text);
+
+} // namespace quintaro

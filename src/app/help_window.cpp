@@ -1,0 +1,29 @@
+#include "app/help_window.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace quintaro {
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setWindowTitle(QStringLiteral("Aide de Quintaro"));
+    resize(640, 560);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+}
+
+void HelpWindow::ShowContext(int context) {
+    QString page = QStringLiteral(":/help/%1.html").arg(context);
+    if (!QFile::exists(page))
+        page = QStringLiteral(":/help/index.html");
+    browser_->setSource(QUrl(QStringLiteral("qrc") + page));
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace quintaro

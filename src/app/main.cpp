@@ -1,0 +1,21 @@
+#include "app/app_paths.h"
+#include "app/frm_maitre.h"
+#include "app/gui_application.h"
+
+#include <QMessageBox>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    quintaro::QuintaroApplication app(argc, argv);
+    quintaro::SettingsStore settings(
+        quintaro::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+    if (!settings.DamageNotice().empty())
+        QMessageBox::warning(nullptr, QStringLiteral("Quintaro"),
+                             QString::fromStdString(settings.DamageNotice()));
+
+    quintaro::TfrmMaitre maitre(quintaro::ExecutableDirectory(), std::filesystem::current_path(),
+                                settings);
+    maitre.CreateViews();
+    maitre.showMaximized();
+    return app.exec();
+}

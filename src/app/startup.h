@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/settings_store.h"
+#include "store/catalogue.h"
+#include "store/tmd.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace quintaro {
+
+// What the program runs on: the installation (catalogue, combination tables), the working
+// directory (database), the settings store, and what the start-up builds from them.
+struct AppContext {
+    std::filesystem::path appDir;
+    std::filesystem::path workDir;
+    SettingsStore* settings = nullptr;
+    ErrorDialog errorDialog;
+
+    Catalogue catalogue;
+    std::unique_ptr<Tmd> md;
+};
+
+// Where the start-up reports to: the splash window of the desktop program, the terminal of
+// the companion.
+class StartupHost {
+public:
+    virtual ~StartupHost() = default;
+    virtual void SplashMessage(const std::string& text) = 0;
+};
+
+struct StartupOutcome {
+    bool ok = false;
+    std::string errorText; // the text of the error dialog when not ok
+};
+
+// The start-up sequence: creates and connects the data store, reads the catalogue, checks
+// the schema and rebuilds the database when it does not conform. Its progress lines go to
+// the host; a failure ends it and its text comes back for the error dialog.
+StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host);
+
+} // namespace quintaro

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+namespace quintaro {
+
+class TfrmMaitre;
+
+// The help command a view answers itself; other commands go to the default handling.
+inline constexpr int HELP_CONTEXT = 1;
+
+// A view of the main window: a child window that lives as long as the program. Closing it
+// only minimises it.
+class ViewWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ViewWindow(TfrmMaitre& maitre, const QString& caption, int helpContext);
+
+    int HelpContext() const { return helpContext_; }
+    // True when the request was handled.
+    bool HandleHelpRequest(int command, int data);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    TfrmMaitre& maitre;
+
+private:
+    int helpContext_;
+};
+
+} // namespace quintaro

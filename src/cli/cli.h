@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quintaro {
+
+// What the companion program takes from its process, passed in.
+struct CliEnvironment {
+    std::filesystem::path defaultAppDir; // the executable's directory
+    std::filesystem::path workDir;       // where the database lies
+    std::filesystem::path settingsFile;
+};
+
+// Runs one command line (without the program name). Exit statuses: 0 success, 1 failure
+// (its text on err), 2 usage error (the usage text on err).
+int RunCli(const std::vector<std::string>& args, const CliEnvironment& env, std::ostream& out,
+           std::ostream& err);
+
+} // namespace quintaro

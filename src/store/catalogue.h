@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quintaro {
+
+// One results source; its index in the catalogue is the draw type.
+struct TlistFiche {
+    std::string url;
+    std::string destination; // CatalogueDir + "/" + the archive's file name
+    std::string csv;         // CatalogueDir + "/" + the results file's name
+    std::string lib;         // the game's label
+};
+
+// The results-source catalogue, read once at start-up from the INI file of the installation.
+struct Catalogue {
+    std::string CatalogueIniPath;
+    std::string CatalogueDir; // without a trailing separator
+    std::int32_t CatalogueCount = 0;
+    std::vector<TlistFiche> SourceCatalogue;
+    std::string FrancCurrencyCode = "fr";
+};
+
+inline constexpr const char* kCatalogueMalformed = "Fichier INI non conforme";
+inline constexpr const char* kRangeCheckError = "Erreur de vérification d'étendue";
+
+// Reads the catalogue at iniPath into cat. Raises QuintaroError "Fichier INI non conforme"
+// when the file does not describe at least one complete source (the entries before the
+// first incomplete one stay filled), and "Erreur de vérification d'étendue" for a negative
+// count.
+void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath);
+
+} // namespace quintaro

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace quintaro {
+
+// One object of the database schema.
+struct TlistBase {
+    std::string_view name;
+    std::string_view kind;
+};
+
+inline constexpr std::size_t kSchemaSize = 7;
+
+// The seven tables and the statements that create them, in the same order. The statement
+// texts are part of the file format: an existing database conforms only when SQLite holds
+// exactly these texts.
+extern const std::array<TlistBase, kSchemaSize> SchemaTables;
+extern const std::array<std::string_view, kSchemaSize> SchemaStatements;
+
+} // namespace quintaro

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace quintaro {
+
+// A database failure; its message is SQLite's own text.
+class SqlError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A value bound to a named parameter; std::monostate stands for NULL.
+using SqlValue = std::variant<std::monostate, std::int64_t, double, std::string>;
+
+class SqlStatement;
+
+// One connection to a database file, created when missing. Outside an explicit
+// transaction every statement commits on its own.
+class SqlConnection {
+public:
+    SqlConnection() = default;
+    SqlConnection(const SqlConnection&) = delete;
+    SqlConnection& operator=(const SqlConnection&) = delete;
+
+    void Open(const std::filesystem::path& file); // throws SqlError
+    void Close();
+    bool IsOpen() const { return db_ != nullptr; }
+
+    // Runs statements without parameters.
+    void Execute(const std::string& sql);
+    SqlStatement Prepare(const std::string& sql);
+
+private:
+    struct Closer {
+        void operator()(sqlite3* db) const;
+    };
+    sqlite3* Handle() const;
+    std::unique_ptr<sqlite3, Closer> db_;
+    std::string openFailure_; // why the last Open failed, reported by later use
+};
+
+// A prepared statement. Parameters are named ":name" in the text and set by name; a value
+// stays set across executions until it is set again. Queries are read row by row.
+class SqlStatement {
+public:
+    SqlStatement(SqlStatement&&) noexcept = default;
+    SqlStatement& operator=(SqlStatement&&) noexcept = default;
+
+    // name without the colon.
+    void Set(std::string_view name, const SqlValue& value);
+
+    // Runs the statement to its end (an insert, update, delete or create).
+    void Execute();
+
+    // Steps to the next row of a query; false after the last one. The next Execute or
+    // Next after false starts the statement anew.
+    bool Next();
+
+    int ColumnCount() const;
+    std::string ColumnName(int column) const;
+    int ColumnIndex(std::string_view name) const; // without regard to case; throws SqlError
+    bool IsNull(int column) const;
+    std::int64_t Int(int column) const; // NULL reads as 0
+    double Double(int column) const;    // NULL reads as 0
+    std::string Text(int column) const; // NULL reads as ""
+    std::int64_t Int(std::string_view name) const { return Int(ColumnIndex(name)); }
+    double Double(std::string_view name) const { return Double(ColumnIndex(name)); }
+    std::string Text(std::string_view name) const { return Text(ColumnIndex(name)); }
+
+private:
+    friend class SqlConnection;
+    struct Finalizer {
+        void operator()(sqlite3_stmt* stmt) const;
+    };
+    SqlStatement(sqlite3* db, sqlite3_stmt* stmt) : db_(db), stmt_(stmt) {}
+    [[noreturn]] void Fail() const;
+    int Step();
+
+    sqlite3* db_;
+    std::unique_ptr<sqlite3_stmt, Finalizer> stmt_;
+    bool done_ = false;
+};
+
+} // namespace quintaro

@@ -1,0 +1,102 @@
+#include "app/startup.h"
+#include "store/schema.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RecordingHost : public StartupHost {
+public:
+    void SplashMessage(const std::string& text) override { lines.push_back(text); }
+    Lines lines;
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest() : settings(config / "settings.reg") {
+        test::WriteFile(app / "quintaro.INI", test::SixGameCatalogue());
+    }
+    StartupOutcome Start() {
+        host.lines.clear();
+        context = std::make_unique<AppContext>();
+        context->appDir = app.path();
+        context->workDir = work.path();
+        context->settings = &settings;
+        context->errorDialog = [](const std::string&) {};
+        return RunStartupSequence(*context, host);
+    }
+    test::TempDir app, work, config;
+    SettingsStore settings;
+    RecordingHost host;
+    std::unique_ptr<AppContext> context;
+};
+
+TEST_F(StartupTest, FirstStartBuildsTheDatabaseAndALaterStartKeepsIt) {
+    StartupOutcome first = Start();
+    ASSERT_TRUE(first.ok) << first.errorText;
+    EXPECT_EQ(host.lines,
+              (Lines{"Démarrage", "base non conforme", "Base régénérée", "Démarrage OK"}));
+    EXPECT_TRUE(std::filesystem::exists(work / "quintaro.sdb"));
+    EXPECT_EQ(context->catalogue.CatalogueCount, 6);
+    context->md->Connection().Execute("insert into listegrille values (1, 0, 7)");
+
+    StartupOutcome later = Start();
+    ASSERT_TRUE(later.ok) << later.errorText;
+    EXPECT_EQ(host.lines, (Lines{"Démarrage", "base oK ", "Démarrage OK"}));
+    auto q = context->md->Connection().Prepare("select count(*) from listegrille");
+    q.Next();
+    EXPECT_EQ(q.Int(0), 1);
+}
+
+TEST_F(StartupTest, BadCatalogueStopsBeforeTheSchemaIsTouched) {
+    const std::string foreign = "a file of someone else";
+    test::WriteFile(work / "quintaro.sdb", foreign);
+    struct Case {
+        const char* ini;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"[fichier]\nnombre=0\n", "Fichier INI non conforme"},
+        {"[fichier]\nnombre=-2\n", "Erreur de vérification d'étendue"},
+        {"[fichier]\nnombre=1\n[adresse]\nlib0=Loto\n", "Fichier INI non conforme"},
+    };
+    for (const Case& c : cases) {
+        test::WriteFile(app / "quintaro.INI", c.ini);
+        StartupOutcome outcome = Start();
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.errorText, c.message);
+        EXPECT_EQ(host.lines, Lines{"Démarrage"});
+        EXPECT_EQ(test::ReadFile(work / "quintaro.sdb"), foreign);
+    }
+    std::filesystem::remove(app / "quintaro.INI");
+    EXPECT_EQ(Start().errorText, "Fichier INI non conforme");
+}
+
+TEST_F(StartupTest, ConnectionFailureShowsTheComposedMessage) {
+    std::filesystem::create_directories(work / "quintaro.sdb" / "x");
+    StartupOutcome outcome = Start();
+    EXPECT_FALSE(outcome.ok);
+    const std::string message =
+        "/!\\ Erreur lors de la connexion au moteur de la base de donnée /!\\\r\n"
+        "unable to open database file";
+    EXPECT_EQ(outcome.errorText, message);
+    EXPECT_EQ(host.lines, (Lines{"Démarrage", message}));
+    EXPECT_TRUE(std::filesystem::exists(work / "quintaro.sdb" / "x"));
+}
+
+TEST_F(StartupTest, AStartAfterTheCauseIsFixedWorks) {
+    test::WriteFile(app / "quintaro.INI", "[fichier]\n");
+    EXPECT_FALSE(Start().ok);
+    test::WriteFile(app / "quintaro.INI", test::SixGameCatalogue());
+    StartupOutcome outcome = Start();
+    EXPECT_TRUE(outcome.ok) << outcome.errorText;
+    EXPECT_EQ(host.lines,
+              (Lines{"Démarrage", "base non conforme", "Base régénérée", "Démarrage OK"}));
+}
+
+} // namespace
+} // namespace quintaro
