@@ -56,14 +56,11 @@ TfrmAide::TfrmAide(TfrmMaitre& maitre) : ViewWindow(maitre, QStringLiteral("A pr
 
     AddLabel(page, 24, 56, QStringLiteral("Logiciel de calcul de gain pour le loto"));
     AddLabel(page, 24, 80,
-             QStringLiteral("Quintaro tient l'historique des tirages du Loto, du Super Loto, de "
-                            "l'Euromillion, du New Loto, du New Super Loto et du New Euromillion, "
-                            "avec le Joker, et calcule ce que vos grilles ont gagné."));
-    licence = AddLabel(
-        page, 24, 104,
-        QStringLiteral("Ce logiciel est fourni gratuitement, tel quel, sans aucune garantie. Les "
-                       "résultats officiels des tirages font seuls foi : vérifiez toujours vos "
-                       "gains auprès de l'opérateur des jeux avant de jeter un ticket."));
+             QStringLiteral("Historique des tirages et calcul des gains de vos grilles, simples "
+                            "et multiples."));
+    licence = AddLabel(page, 24, 104,
+                       QStringLiteral("Logiciel gratuit, fourni tel quel, sans aucune garantie : "
+                                      "seuls les résultats officiels des tirages font foi."));
 
     adresse = AddLabel(page, 24, Bottom(licence) + 20, QString::fromLatin1(kContactAddress));
     adresse->setCursor(Qt::PointingHandCursor);

@@ -3,6 +3,7 @@
 #include "app/gui_application.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -16,6 +17,9 @@ int main(int argc, char** argv) {
     quintaro::TfrmMaitre maitre(quintaro::ExecutableDirectory(), std::filesystem::current_path(),
                                 settings);
     maitre.CreateViews();
+    // Without a window manager a maximise request is not honoured: start at the screen's size.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        maitre.resize(screen->availableGeometry().size());
     maitre.showMaximized();
     return app.exec();
 }
