@@ -83,17 +83,12 @@ QUrl TfrmAide::ContactUrl() {
 bool TfrmAide::eventFilter(QObject* watched, QEvent* event) {
     if (watched == adresse) {
         switch (event->type()) {
-        case QEvent::Enter: {
-            SetTextColour(adresse, kLinkHotColour);
-            QFont font = adresse->font();
-            font.setUnderline(true);
-            adresse->setFont(font);
-            break;
-        }
+        case QEvent::Enter:
         case QEvent::Leave: {
-            SetTextColour(adresse, kLinkColour);
+            const bool hot = event->type() == QEvent::Enter;
+            SetTextColour(adresse, hot ? kLinkHotColour : kLinkColour);
             QFont font = adresse->font();
-            font.setUnderline(false);
+            font.setUnderline(hot);
             adresse->setFont(font);
             break;
         }
