@@ -81,6 +81,10 @@ void TfrmMaitre::SplashMessage(const std::string& text) {
     splash_->SplashMessage(text);
 }
 
+void TfrmMaitre::ProcessPendingMessages() {
+    QCoreApplication::processEvents();
+}
+
 void TfrmMaitre::BuildMenu() {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);

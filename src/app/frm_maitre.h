@@ -62,6 +62,7 @@ protected:
 
 private:
     void SplashMessage(const std::string& text) override;
+    void ProcessPendingMessages() override;
     void BuildMenu();
     void SetMenuWidth(int width);
     void MenuStripClicked();

@@ -20,12 +20,15 @@ namespace {
 StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host) {
     host.SplashMessage("Démarrage");
     try {
-        app.md = std::make_unique<Tmd>(app.workDir, app.catalogue, app.errorDialog);
+        app.md = std::make_unique<Tmd>(app.workDir, app.appDir, app.catalogue, *app.settings,
+                                       app.errorDialog);
         Tmd& md = *app.md;
         if (!md.Connect())
             Fail(host, "/!\\ Erreur lors de la connexion au moteur de la base de donnée /!\\",
                  md.LastError());
         LoadSourceCatalogue(app.catalogue, CatalogueIniPathIn(app.appDir));
+        if (!md.LoadCombinationTables())
+            Fail(host, "/!\\ Erreur lors du chargement des tables de calculs /!\\", md.LastError());
         if (md.SchemaConforms()) {
             host.SplashMessage("base oK ");
         } else {
@@ -33,7 +36,12 @@ StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host) {
             if (!md.RegenerateDatabase())
                 Fail(host, "/!\\ Erreur lors de la régénération de la base /!\\", md.LastError());
             host.SplashMessage("Base régénérée");
+            md.ImportGridsFromSettings();
         }
+        host.SplashMessage("Chargement des données");
+        host.ProcessPendingMessages();
+        md.LoadPrizeAmounts();
+        host.SplashMessage("Données Chargées ");
         host.SplashMessage("Démarrage OK");
         return {true, {}};
     } catch (const std::bad_alloc&) {

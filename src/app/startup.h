@@ -28,6 +28,8 @@ class StartupHost {
 public:
     virtual ~StartupHost() = default;
     virtual void SplashMessage(const std::string& text) = 0;
+    // Lets the windows repaint; called once, before the prize amounts are loaded.
+    virtual void ProcessPendingMessages() = 0;
 };
 
 struct StartupOutcome {
@@ -35,9 +37,10 @@ struct StartupOutcome {
     std::string errorText; // the text of the error dialog when not ok
 };
 
-// The start-up sequence: creates and connects the data store, reads the catalogue, checks
-// the schema and rebuilds the database when it does not conform. Its progress lines go to
-// the host; a failure ends it and its text comes back for the error dialog.
+// The start-up sequence: creates and connects the data store, reads the catalogue, loads the
+// combination tables, checks the schema (rebuilding the database and restoring the grids
+// saved in the profile when it does not conform) and loads the prize amounts. Its progress
+// lines go to the host; a failure ends it and its text comes back for the error dialog.
 StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host);
 
 } // namespace quintaro

@@ -32,6 +32,7 @@ public:
     void SplashMessage(const std::string& text) override {
         lines_ << WithUnixLineBreaks(text) << '\n';
     }
+    void ProcessPendingMessages() override {}
 
 private:
     std::ostream& lines_;

@@ -25,11 +25,27 @@ bool RemoveIfPresent(const std::filesystem::path& file) {
 
 } // namespace
 
-Tmd::Tmd(const std::filesystem::path& workDir, const Catalogue& catalogue, ErrorDialog errorDialog)
-    : catalogue(catalogue), errorDialog(std::move(errorDialog)),
+Tmd::Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
+         const Catalogue& catalogue, SettingsStore& settings, ErrorDialog errorDialog)
+    : catalogue(catalogue), settings(settings), errorDialog(std::move(errorDialog)),
+      combinationTablesPath(CombinationTablesPathIn(appDir)),
       databasePath(workDir / kDatabaseFileName) {}
 
+// Statements belong to the connection they were prepared on; a new connection prepares
+// them anew.
+void Tmd::ForgetStatements() {
+    for (auto* statement : {&reqAjouteTirages, &reqAjouteBoules, &reqAjouteGains, &reqAjouteJokers})
+        statement->reset();
+}
+
+SqlStatement& Tmd::Statement(std::optional<SqlStatement>& slot, const char* text) {
+    if (!slot)
+        slot.emplace(cnx.Prepare(text));
+    return *slot;
+}
+
 bool Tmd::Connect() {
+    ForgetStatements();
     try {
         cnx.Open(databasePath);
         return true;
@@ -73,6 +89,7 @@ bool Tmd::SchemaConforms() {
 }
 
 bool Tmd::RegenerateDatabase() {
+    ForgetStatements();
     cnx.Close();
     if (!RemoveIfPresent(databasePath)) {
         lastErrorText = kCannotReset;

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "app/settings_store.h"
 #include "store/catalogue.h"
+#include "store/draw_records.h"
+#include "store/grid.h"
 #include "store/sqlite_db.h"
+#include "winnings/combination_table.h"
+#include "winnings/matching.h"
+#include "winnings/prize_amounts.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace quintaro {
@@ -12,14 +20,18 @@ namespace quintaro {
 // Shows a message in an error dialog (title "Erreur", one "OK" button) and waits for it.
 using ErrorDialog = std::function<void(const std::string& text)>;
 
-// The data store: owns the database connection, its statements and the in-memory data.
-// Query operations report failure by their result and leave its text in LastError.
+// The data store: owns the database connection, its statements and the in-memory data (the
+// grids, the prize tables, the draw list). Query operations report failure by their result
+// and leave its text in LastError; insert operations let failures through.
 class Tmd {
 public:
     // The database is the file "quintaro.sdb" in workDir: the connection opens it and the
-    // regeneration deletes it, so both always name the same file. Nothing is opened yet.
-    Tmd(const std::filesystem::path& workDir, const Catalogue& catalogue, ErrorDialog errorDialog);
+    // regeneration deletes it, so both always name the same file. The combination tables
+    // are the installation's "quintaro.dat" in appDir. Nothing is opened yet.
+    Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
+        const Catalogue& catalogue, SettingsStore& settings, ErrorDialog errorDialog);
 
+    // Connection and schema.
     bool Connect();
     bool SchemaConforms();
     bool RegenerateDatabase();
@@ -28,17 +40,77 @@ public:
     void ClearDrawTables();
     // Rewrites listetype from the catalogue; a failure is shown in the error dialog.
     void FillTypeTable();
-
     const std::string& LastError() const { return lastErrorText; }
     const std::filesystem::path& DatabasePath() const { return databasePath; }
     SqlConnection& Connection() { return cnx; }
 
+    // Draw records.
+    void LastDrawReference();
+    std::int32_t LastReference() const { return lastReference; }
+    // The draw type of the following AddDraw calls.
+    void SetDrawInsertType(std::int32_t type);
+    void AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t b1,
+                 std::int32_t b2, std::int32_t b3, std::int32_t b4, std::int32_t b5,
+                 std::int32_t b6, std::int32_t b7);
+    void AddPrizeRanks(const TtabGain& ranks);
+    void AddJoker(const std::string& joker, std::int32_t nbgagnant);
+    bool DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type);
+    double LastDrawDate(std::int32_t type);
+    // The draw list of one type, or of all types when index >= CatalogueCount. Before the
+    // first call OpenDrawList lists every draw.
+    void OpenDrawList();
+    void FilterDrawList(std::int32_t index);
+    const std::vector<DrawListRow>& DrawList() const { return drawList; }
+    std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference);
+    ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to);
+
+    // Player grids.
+    void LoadGrids();
+    // Loads the grids and hands out independent copies of the six lists.
+    std::array<GridList, kGameTypeCount> FetchGrids();
+    const GridList& Grids(int type) const { return grids[static_cast<std::size_t>(type)]; }
+    std::int32_t GridCount(int type) const { return gridCount[static_cast<std::size_t>(type)]; }
+    void SaveGridsToSettings();
+    void ImportGridsFromSettings();
+
+    // Prize tables.
+    bool LoadCombinationTables();
+    void LoadPrizeAmounts();
+    const CombinationTable& Combinations() const { return CombinationTable_; }
+    const PrizeAmounts& Amounts() const { return PrizeAmounts_; }
+
+    // Matching.
+    TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);
+    TgrilleGagnante MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
+                                         std::int32_t reference, std::int32_t type) const;
+    double GridPrize(std::int32_t reference, std::int32_t family, std::int32_t played,
+                     std::int32_t secondPlayed, std::int32_t matched,
+                     std::int32_t secondMatched) const;
+
 private:
+    SqlStatement& Statement(std::optional<SqlStatement>& slot, const char* text);
+    void ReadDrawList(const std::string& query);
+    void ForgetStatements();
+
     const Catalogue& catalogue;
+    SettingsStore& settings;
     ErrorDialog errorDialog;
+    std::filesystem::path combinationTablesPath;
     SqlConnection cnx;
+
+    std::optional<SqlStatement> reqAjouteTirages;
+    std::optional<SqlStatement> reqAjouteBoules;
+    std::optional<SqlStatement> reqAjouteGains;
+    std::optional<SqlStatement> reqAjouteJokers;
+    std::vector<DrawListRow> drawList;
+
+    std::array<GridList, kGameTypeCount> grids;
+    CombinationTable CombinationTable_;
     std::string lastErrorText;
+    PrizeAmounts PrizeAmounts_;
     std::filesystem::path databasePath;
+    std::int32_t lastReference = 0;
+    std::array<std::int32_t, kGameTypeCount> gridCount{};
 };
 
 } // namespace quintaro

@@ -20,7 +20,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : settings(config / "settings.reg") {
-        test::WriteFile(app / "quintaro.INI", test::SixGameCatalogue());
+        test::WriteInstallation(app.path());
         maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
         maitre->CreateViews();
         maitre->resize(1024, 768);
@@ -40,7 +40,8 @@ protected:
 TEST_F(MainWindowTest, StartsWithTheSplashLinesAndTheViewsInOrder) {
     ASSERT_TRUE(maitre->StartupSucceeded());
     EXPECT_EQ(maitre->Splash()->Lines(),
-              (QStringList{"Démarrage", "base non conforme", "Base régénérée", "Démarrage OK"}));
+              (QStringList{"Démarrage", "base non conforme", "Base régénérée",
+                           "Chargement des données", "Données Chargées ", "Démarrage OK"}));
     EXPECT_EQ(maitre->windowTitle(), "Quintaro");
 
     QStringList captions;

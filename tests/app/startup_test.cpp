@@ -12,14 +12,13 @@ using Lines = std::vector<std::string>;
 class RecordingHost : public StartupHost {
 public:
     void SplashMessage(const std::string& text) override { lines.push_back(text); }
+    void ProcessPendingMessages() override { lines.push_back("<messages>"); }
     Lines lines;
 };
 
 class StartupTest : public ::testing::Test {
 protected:
-    StartupTest() : settings(config / "settings.reg") {
-        test::WriteFile(app / "quintaro.INI", test::SixGameCatalogue());
-    }
+    StartupTest() : settings(config / "settings.reg") { test::WriteInstallation(app.path()); }
     StartupOutcome Start() {
         host.lines.clear();
         context = std::make_unique<AppContext>();
@@ -39,14 +38,16 @@ TEST_F(StartupTest, FirstStartBuildsTheDatabaseAndALaterStartKeepsIt) {
     StartupOutcome first = Start();
     ASSERT_TRUE(first.ok) << first.errorText;
     EXPECT_EQ(host.lines,
-              (Lines{"Démarrage", "base non conforme", "Base régénérée", "Démarrage OK"}));
+              (Lines{"Démarrage", "base non conforme", "Base régénérée", "Chargement des données",
+                     "<messages>", "Données Chargées ", "Démarrage OK"}));
     EXPECT_TRUE(std::filesystem::exists(work / "quintaro.sdb"));
     EXPECT_EQ(context->catalogue.CatalogueCount, 6);
     context->md->Connection().Execute("insert into listegrille values (1, 0, 7)");
 
     StartupOutcome later = Start();
     ASSERT_TRUE(later.ok) << later.errorText;
-    EXPECT_EQ(host.lines, (Lines{"Démarrage", "base oK ", "Démarrage OK"}));
+    EXPECT_EQ(host.lines, (Lines{"Démarrage", "base oK ", "Chargement des données", "<messages>",
+                                 "Données Chargées ", "Démarrage OK"}));
     auto q = context->md->Connection().Prepare("select count(*) from listegrille");
     q.Next();
     EXPECT_EQ(q.Int(0), 1);
@@ -95,7 +96,57 @@ TEST_F(StartupTest, AStartAfterTheCauseIsFixedWorks) {
     StartupOutcome outcome = Start();
     EXPECT_TRUE(outcome.ok) << outcome.errorText;
     EXPECT_EQ(host.lines,
-              (Lines{"Démarrage", "base non conforme", "Base régénérée", "Démarrage OK"}));
+              (Lines{"Démarrage", "base non conforme", "Base régénérée", "Chargement des données",
+                     "<messages>", "Données Chargées ", "Démarrage OK"}));
+}
+
+TEST_F(StartupTest, CombinationTablesFailureStopsBeforeTheSchemaTest) {
+    const std::string foreign = "not a database";
+    test::WriteFile(work / "quintaro.sdb", foreign);
+    const std::string heading = "/!\\ Erreur lors du chargement des tables de calculs /!\\\r\n";
+    struct Case {
+        const char* what;
+        std::string content; // empty: no file
+        std::string text;
+    };
+    const Case cases[] = {
+        {"missing", "", "Fichier introuvable"},
+        {"one byte short", std::string(67391, '\0'), "Lecture au-delà de la fin de fichier"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(app / "quintaro.dat");
+        if (!c.content.empty())
+            test::WriteFile(app / "quintaro.dat", c.content);
+        StartupOutcome outcome = Start();
+        EXPECT_EQ(outcome.errorText, heading + c.text) << c.what;
+        EXPECT_EQ(host.lines, (Lines{"Démarrage", heading + c.text})) << c.what;
+        EXPECT_EQ(test::ReadFile(work / "quintaro.sdb"), foreign);
+    }
+}
+
+TEST_F(StartupTest, GridsSavedInTheProfileComeBackOnlyIntoARebuiltDatabase) {
+    const std::string loto = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO";
+    settings.WriteInteger(loto, "nb", 1);
+    for (int j = 1; j <= 10; ++j)
+        settings.WriteInteger(loto + "\\G0000", (j < 10 ? "B0" : "B") + std::to_string(j),
+                              j <= 6 ? j * 7 : 0);
+    ASSERT_TRUE(Start().ok);
+    context->md->LoadGrids();
+    ASSERT_EQ(context->md->GridCount(0), 1);
+    EXPECT_EQ(context->md->Grids(0)[0].main, (GridSet{7, 14, 21, 28, 35, 42}));
+
+    context->md->Connection().Execute("delete from listegrille");
+    ASSERT_TRUE(Start().ok);
+    context->md->LoadGrids();
+    EXPECT_EQ(context->md->GridCount(0), 0);
+}
+
+TEST_F(StartupTest, UnreadableProfileMirrorStopsTheStartUp) {
+    settings.WriteString("\\Software\\VELMORA\\QUINTARO\\GRILLES\\SLOTO", "nb", "deux");
+    StartupOutcome outcome = Start();
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.errorText, "Type de données incorrect pour 'nb'");
+    EXPECT_EQ(host.lines, (Lines{"Démarrage", "base non conforme", "Base régénérée"}));
 }
 
 } // namespace

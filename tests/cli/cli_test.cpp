@@ -8,7 +8,7 @@ namespace {
 
 class CliTest : public ::testing::Test {
 protected:
-    CliTest() { test::WriteFile(app / "quintaro.INI", test::SixGameCatalogue()); }
+    CliTest() { test::WriteInstallation(app.path()); }
     test::ProcessResult Run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--app-dir", app.path().string()});
         return test::RunProcess(QUINTARO_CLI_PATH, args, work.path(),
@@ -20,13 +20,15 @@ protected:
 TEST_F(CliTest, DemarrageBuildsTheDatabaseThenFindsItConforming) {
     auto first = Run({"demarrage"});
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out, "Démarrage\nbase non conforme\nBase régénérée\nDémarrage OK\n");
+    EXPECT_EQ(first.out, "Démarrage\nbase non conforme\nBase régénérée\nChargement des données\n"
+                         "Données Chargées \nDémarrage OK\n");
     EXPECT_EQ(first.err, "");
     EXPECT_TRUE(std::filesystem::exists(work / "quintaro.sdb"));
 
     auto second = Run({"demarrage"});
     EXPECT_EQ(second.status, 0) << second.err;
-    EXPECT_EQ(second.out, "Démarrage\nbase oK \nDémarrage OK\n");
+    EXPECT_EQ(second.out, "Démarrage\nbase oK \nChargement des données\nDonnées Chargées \n"
+                          "Démarrage OK\n");
 }
 
 TEST_F(CliTest, StartupFailurePrintsTheDialogTextAndExitsOne) {

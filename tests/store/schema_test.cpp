@@ -16,8 +16,11 @@ protected:
     void SetUp() override {
         test::WriteFile(app / "quintaro.INI", test::SixGameCatalogue());
         LoadSourceCatalogue(cat, app / "quintaro.INI");
-        md = std::make_unique<Tmd>(work.path(), cat,
-                                   [this](const std::string& text) { dialogs.push_back(text); });
+        md = NewStore([this](const std::string& text) { dialogs.push_back(text); });
+    }
+
+    std::unique_ptr<Tmd> NewStore(ErrorDialog dialog = nullptr) {
+        return std::make_unique<Tmd>(work.path(), app.path(), cat, settings, std::move(dialog));
     }
 
     // Creates the tables of the schema in a fresh file, with statement k replaced.
@@ -43,7 +46,8 @@ protected:
         return q.Int(0);
     }
 
-    TempDir app, work;
+    TempDir app, work, config;
+    SettingsStore settings{config / "settings.reg"};
     Catalogue cat;
     std::unique_ptr<Tmd> md;
     std::vector<std::string> dialogs;
@@ -104,7 +108,7 @@ TEST_F(SchemaTest, AnyDifferenceInATableStatementDoesNotConform) {
         {"six tables", 6, ""},
     };
     for (const Case& c : cases) {
-        md = std::make_unique<Tmd>(work.path(), cat, nullptr);
+        md = NewStore();
         std::filesystem::remove(md->DatabasePath());
         BuildDatabase(c.table, c.statement);
         ASSERT_TRUE(md->Connect());
@@ -116,7 +120,7 @@ TEST_F(SchemaTest, ForeignOrEmptyFilesAreRebuilt) {
     const std::string contents[] = {"", "not a database at all, just text\n",
                                     std::string(4096, '\xff')};
     for (const std::string& content : contents) {
-        md = std::make_unique<Tmd>(work.path(), cat, nullptr);
+        md = NewStore();
         test::WriteFile(md->DatabasePath(), content);
         ASSERT_TRUE(md->Connect());
         EXPECT_FALSE(md->SchemaConforms());

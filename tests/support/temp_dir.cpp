@@ -1,5 +1,7 @@
 #include "support/temp_dir.h"
 
+#include "winnings/combination_table.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -48,6 +50,12 @@ std::string SixGameCatalogue() {
         ini += "lib" + n + "=" + labels[i] + "\n";
     }
     return ini;
+}
+
+void WriteInstallation(const std::filesystem::path& appDir) {
+    WriteFile(appDir / "quintaro.INI", SixGameCatalogue());
+    const CombinationTable table = CombinationTable::FromRules();
+    WriteFile(appDir / "quintaro.dat", std::string(table.Bytes().begin(), table.Bytes().end()));
 }
 
 } // namespace quintaro::test

@@ -25,4 +25,7 @@ std::string ReadFile(const std::filesystem::path& file);
 // A complete catalogue of the six games.
 std::string SixGameCatalogue();
 
+// An installation in appDir: the catalogue of the six games and the combination tables.
+void WriteInstallation(const std::filesystem::path& appDir);
+
 } // namespace quintaro::test

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace quintaro {
+
+// Euros to francs, the product taken in extended precision and rounded to a double once, so
+// the value is exact to the last bit.
+double ToFrancs(double euros);
+
+// An amount with two decimals and its integer digits grouped by three, rounded first to nine
+// significant digits: FormatGroupedAmount(1234.5, ',', ' ') is "1 234,50".
+std::string FormatGroupedAmount(double value, char decimalSeparator, char groupSeparator);
+
+} // namespace quintaro

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace quintaro {
+
+// The prize combination tables: for every way a grid can relate to a draw, how many of its
+// simple combinations win each rank. A fixed block of bytes, indexed
+// [family 1..4][played 5..10][second played 0..11][matched 1..6][second matched 0..2][rank 1..13].
+// A byte of 255 stands for "255 or more".
+class CombinationTable {
+public:
+    static constexpr std::size_t kSize = 67392;
+    static constexpr std::uint8_t kSaturated = 255;
+
+    // Byte offset of an entry; the indices must lie in the layout's ranges, except that
+    // family 3 takes matched 0 (its counts lie at the place of matched 6 under second
+    // played − 1).
+    static std::size_t Offset(int family, int played, int secondPlayed, int matched,
+                              int secondMatched, int rank);
+    static bool InLayout(int family, int played, int secondPlayed, int matched, int secondMatched,
+                         int rank);
+
+    // The table built from the prize-rank rules, as the file holds it.
+    static CombinationTable FromRules();
+
+    // Reads the first kSize bytes of the file; on failure returns false with the French
+    // text of the file error in `error`.
+    bool Load(const std::filesystem::path& file, std::string& error);
+
+    // The combination count of an entry: the table's byte, or the rules' count where the
+    // byte is saturated or the indices lie outside the layout.
+    std::uint64_t Count(int family, int played, int secondPlayed, int matched, int secondMatched,
+                        int rank) const;
+
+    const std::array<std::uint8_t, kSize>& Bytes() const { return bytes_; }
+
+private:
+    std::array<std::uint8_t, kSize> bytes_{};
+};
+
+} // namespace quintaro
