@@ -34,13 +34,16 @@ CombinationTable CombinationTable::FromRules() {
                     for (int secondMatched = 0; secondMatched <= 2; ++secondMatched)
                         for (int rank = 1; rank <= kRankCount; ++rank) {
                             // Family 3 keeps the counts of no number matched where matched 6
-                            // would lie, under one second-set number less.
+                            // would lie, under one second-set number less (and none for a
+                            // grid of twelve chance numbers, which the layout has no room for).
                             const bool noneMatched = family == 3 && matched == 6;
-                            const std::uint64_t count =
-                                noneMatched ? CombinationCount(family, played, second + 1, 0,
-                                                               secondMatched, rank)
-                                            : CombinationCount(family, played, second, matched,
-                                                               secondMatched, rank);
+                            std::uint64_t count = 0;
+                            if (!noneMatched)
+                                count = CombinationCount(family, played, second, matched,
+                                                         secondMatched, rank);
+                            else if (second < 11)
+                                count = CombinationCount(family, played, second + 1, 0,
+                                                         secondMatched, rank);
                             table.bytes_[Offset(family, played, second, matched, secondMatched,
                                                 rank)] =
                                 static_cast<std::uint8_t>(

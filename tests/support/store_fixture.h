@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/settings_store.h"
+#include "store/catalogue.h"
+#include "store/tmd.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace quintaro::test {
+
+// A data store on a fresh database of the six-game installation, with its combination tables.
+class StoreFixture : public ::testing::Test {
+protected:
+    StoreFixture();
+
+    // Stores a grid in listegrille under the next number of its game.
+    void AddGrid(int type, const std::vector<int>& numbers, const std::vector<int>& second = {});
+    // Stores a draw with its balls and, when given, its 13 prize amounts; returns its reference.
+    std::int32_t AddDraw(int type, double date, const std::vector<int>& balls,
+                         const std::vector<double>& amounts = {}, int n_tir = 1);
+    std::int64_t Count(const std::string& table);
+
+    TempDir app, work, config;
+    SettingsStore settings{config / "settings.reg"};
+    Catalogue catalogue;
+    std::vector<std::string> dialogs;
+    std::unique_ptr<Tmd> md;
+    std::array<int, kGameTypeCount> gridNumbers{};
+};
+
+} // namespace quintaro::test

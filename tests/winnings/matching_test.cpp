@@ -1,0 +1,225 @@
+#include "support/store_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+using test::StoreFixture;
+
+class MatchingTest : public StoreFixture {};
+
+GridSet Set(std::initializer_list<int> values) {
+    GridSet s{};
+    std::size_t i = 0;
+    for (int v : values)
+        s[i++] = static_cast<std::uint8_t>(v);
+    return s;
+}
+
+TEST_F(MatchingTest, WinningConditionsAndMarksOfEachGame) {
+    struct Case {
+        const char* what;
+        int type;
+        std::vector<int> grid, second, draw;
+        bool wins;
+        int matched = 0, secondMatched = 0;
+        bool complementary = false;
+        GridSet mainMarks{}, secondMarks{};
+    };
+    const Case cases[] = {
+        {"Loto 3 + complementary",
+         0,
+         {1, 2, 3, 4, 5, 6},
+         {},
+         {1, 2, 3, 40, 41, 42, 4},
+         true,
+         3,
+         0,
+         true,
+         Set({1, 1, 1, 2, 0, 0}),
+         Set({})},
+        {"Loto 2 + complementary", 0, {1, 2, 4, 5, 6, 7}, {}, {1, 2, 30, 40, 41, 42, 4}, false},
+        {"Super Loto 6",
+         1,
+         {1, 2, 3, 4, 5, 6},
+         {},
+         {6, 5, 4, 3, 2, 1, 9},
+         true,
+         6,
+         0,
+         false,
+         Set({1, 1, 1, 1, 1, 1}),
+         Set({})},
+        {"Euromillion 2 + 0", 2, {1, 2, 3, 4, 5}, {1, 2}, {1, 2, 10, 11, 12, 8, 9}, false},
+        {"Euromillion 2 + 1",
+         2,
+         {1, 2, 3, 4, 5},
+         {8, 2},
+         {1, 2, 10, 11, 12, 8, 9},
+         true,
+         2,
+         1,
+         false,
+         Set({1, 1, 0, 0, 0}),
+         Set({0, 2})},
+        {"Euromillion 1 + 2",
+         2,
+         {1, 20, 30, 40, 50},
+         {8, 9},
+         {1, 2, 10, 11, 12, 8, 9},
+         true,
+         1,
+         2,
+         false,
+         Set({1, 0, 0, 0, 0}),
+         Set({2, 2})},
+        {"Euromillion 1 + 1", 2, {1, 20, 30, 40, 50}, {8, 7}, {1, 2, 10, 11, 12, 8, 9}, false},
+        {"Euromillion 0 + 2", 2, {20, 21, 30, 40, 50}, {8, 9}, {1, 2, 10, 11, 12, 8, 9}, false},
+        {"Euromillion star equal to a main ball",
+         2,
+         {1, 2, 20, 30, 40},
+         {10, 11},
+         {1, 2, 10, 11, 12, 8, 9},
+         false},
+        {"New Loto chance alone",
+         3,
+         {20, 21, 30, 40, 45},
+         {7},
+         {1, 2, 3, 4, 5, 7, 0},
+         true,
+         0,
+         1,
+         false,
+         Set({}),
+         Set({2})},
+        {"New Loto 1 number", 3, {1, 21, 30, 40, 45}, {6}, {1, 2, 3, 4, 5, 7, 0}, false},
+        {"New Super Loto 2 numbers",
+         4,
+         {1, 2, 30, 40, 45},
+         {6},
+         {1, 2, 3, 4, 5, 7, 0},
+         true,
+         2,
+         0,
+         false,
+         Set({1, 1}),
+         Set({})},
+        {"New Euromillion 2 + 0",
+         5,
+         {1, 2, 30, 40, 45},
+         {3, 4},
+         {1, 2, 3, 4, 5, 10, 11},
+         true,
+         2,
+         0,
+         false,
+         Set({1, 1}),
+         Set({})},
+        {"New Euromillion 1 + 2",
+         5,
+         {1, 20, 30, 40, 45},
+         {11, 10},
+         {1, 2, 3, 4, 5, 10, 11},
+         true,
+         1,
+         2,
+         false,
+         Set({1}),
+         Set({2, 2})},
+        {"New Euromillion 1 + 1", 5, {1, 20, 30, 40, 45}, {10, 9}, {1, 2, 3, 4, 5, 10, 11}, false},
+        {"New Euromillion 0 + 2",
+         5,
+         {20, 21, 30, 40, 45},
+         {10, 11},
+         {1, 2, 3, 4, 5, 10, 11},
+         false},
+        {"New Euromillion eleventh star",
+         5,
+         {1, 20, 30, 40, 45},
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+         {1, 2, 3, 4, 5, 10, 11},
+         true,
+         1,
+         2,
+         false,
+         Set({1}),
+         Set({0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2})},
+    };
+    for (const Case& c : cases) {
+        gridNumbers.fill(0);
+        md->Connection().Execute("delete from listegrille");
+        AddGrid(c.type, c.grid, c.second);
+        const std::int32_t ref = AddDraw(c.type, 45000, c.draw);
+        md->LoadGrids();
+        const TgrilleGagnante result = md->MatchGridsForDraw(ref, c.type);
+        ASSERT_EQ(result.size(), c.wins ? 1u : 0u) << c.what;
+        if (!c.wins)
+            continue;
+        const WinningGrid& w = result[0];
+        EXPECT_EQ(w.matched, c.matched) << c.what;
+        EXPECT_EQ(w.secondMatched, c.secondMatched) << c.what;
+        EXPECT_EQ(w.complementary, c.complementary) << c.what;
+        EXPECT_EQ(w.mainMarks, c.mainMarks) << c.what;
+        EXPECT_EQ(w.secondMarks, c.secondMarks) << c.what;
+        EXPECT_EQ(w.mainNumbers, md->Grids(c.type)[0].main) << c.what;
+        EXPECT_EQ(w.secondNumbers, md->Grids(c.type)[0].second) << c.what;
+
+        // The same draw passed by its numbers gives the same records.
+        std::array<std::uint8_t, 11> numbers{};
+        for (std::size_t k = 0; k < c.draw.size(); ++k)
+            numbers[k] = static_cast<std::uint8_t>(c.draw[k]);
+        const TgrilleGagnante byNumbers = md->MatchGridsForNumbers(numbers, ref, c.type);
+        ASSERT_EQ(byNumbers.size(), 1u) << c.what;
+        EXPECT_EQ(byNumbers[0].mainMarks, w.mainMarks) << c.what;
+        EXPECT_EQ(byNumbers[0].secondMatched, w.secondMatched) << c.what;
+    }
+}
+
+TEST_F(MatchingTest, PrizeIsTheRankAmountAndZeroWithoutAmounts) {
+    std::vector<double> amounts(13, 0.0);
+    amounts[5] = 12.3; // rank 6: three numbers and the complementary ball
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    const std::int32_t paid = AddDraw(0, 45000, {1, 2, 3, 40, 41, 42, 4}, amounts);
+    const std::int32_t unpaid = AddDraw(0, 45003, {1, 2, 3, 40, 41, 42, 4});
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    ASSERT_EQ(md->MatchGridsForDraw(paid, 0).size(), 1u);
+    EXPECT_DOUBLE_EQ(md->MatchGridsForDraw(paid, 0)[0].prize, 12.3);
+    EXPECT_DOUBLE_EQ(md->GridPrize(paid, 1, 6, 0, 3, 1), 12.3);
+    // A draw beyond the prize list still gives its record, with a prize of 0.
+    ASSERT_EQ(md->MatchGridsForDraw(unpaid, 0).size(), 1u);
+    EXPECT_EQ(md->MatchGridsForDraw(unpaid, 0)[0].prize, 0.0);
+}
+
+TEST_F(MatchingTest, NothingToMatchGivesAnEmptyList) {
+    const std::int32_t ref = AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7});
+    md->LoadGrids();
+    EXPECT_TRUE(md->MatchGridsForDraw(ref, 0).empty()); // no grid
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    md->LoadGrids();
+    EXPECT_TRUE(md->MatchGridsForDraw(0, 0).empty());   // no such draw: every ball is 0
+    EXPECT_TRUE(md->MatchGridsForDraw(ref, 6).empty()); // no such game
+    EXPECT_TRUE(md->MatchGridsForDraw(ref, -1).empty());
+    EXPECT_EQ(md->MatchGridsForDraw(ref, 0).size(), 1u);
+}
+
+TEST_F(MatchingTest, GridsOutsideTheLimitsAreCountedNotReadOutOfTheTable) {
+    std::vector<double> amounts(13, 1.0);
+    // A Loto grid of 11 numbers (from a file) and one of 4 numbers.
+    AddGrid(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    AddGrid(0, {1, 2, 3, 4});
+    const std::int32_t ref = AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7}, amounts);
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    const TgrilleGagnante result = md->MatchGridsForDraw(ref, 0);
+    ASSERT_EQ(result.size(), 2u);
+    // Ten slots are examined: the grid plays 10 numbers, 6 drawn and the complementary ball.
+    EXPECT_EQ(result[0].matched, 6);
+    EXPECT_TRUE(result[0].complementary);
+    EXPECT_GT(result[0].prize, 0.0);
+    EXPECT_EQ(result[1].prize, 0.0); // smaller than a simple bet
+}
+
+} // namespace
+} // namespace quintaro
