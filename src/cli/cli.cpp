@@ -1,14 +1,16 @@
 #include "cli/cli.h"
 
-#include "app/startup.h"
 #include "app/text_util.h"
+#include "cli/cli_session.h"
+#include "store/day_count.h"
 
-#include <functional>
+#include <cstdio>
 #include <map>
-#include <memory>
 #include <ostream>
 
 namespace quintaro {
+
+namespace cli {
 
 namespace {
 
@@ -19,13 +21,12 @@ constexpr const char* kUsage =
     "                     par défaut celui de quintaro-cli\n"
     "\n"
     "Commandes :\n"
-    "  demarrage          exécute la séquence de démarrage et affiche ses étapes\n";
+    "  demarrage               exécute la séquence de démarrage et affiche ses étapes\n"
+    "  gains TYPE DEBUT FIN    gains des grilles d'un jeu entre deux dates (jj/mm/aaaa)\n"
+    "  tirage REF              gains des grilles pour un tirage\n"
+    "  grilles lister [TYPE]   les grilles enregistrées\n";
 
-struct UsageError {
-    std::string text;
-};
-
-// The start-up lines go where the command wants them; a dialog's text goes to err.
+// The start-up lines go where the command wants them.
 class TerminalHost : public StartupHost {
 public:
     explicit TerminalHost(std::ostream& lines) : lines_(lines) {}
@@ -36,12 +37,6 @@ public:
 
 private:
     std::ostream& lines_;
-};
-
-struct Invocation {
-    std::filesystem::path appDir;
-    std::string command;
-    std::vector<std::string> args;
 };
 
 Invocation Parse(const std::vector<std::string>& args, const CliEnvironment& env) {
@@ -62,15 +57,15 @@ Invocation Parse(const std::vector<std::string>& args, const CliEnvironment& env
     return inv;
 }
 
-// The installation as a command sees it after the start-up sequence.
-struct Session {
-    explicit Session(const std::filesystem::path& settingsFile) : settings(settingsFile) {}
-    SettingsStore settings;
-    AppContext app;
-};
+int Demarrage(const Invocation& inv, const CliEnvironment& env, std::ostream& out,
+              std::ostream& err) {
+    if (!inv.args.empty())
+        throw UsageError{"demarrage ne prend pas d'argument"};
+    return Start(inv, env, out, err) ? 0 : 1;
+}
 
-// Runs the start-up sequence with its lines on `progress`; on failure prints the dialog's
-// text on err and gives nothing.
+} // namespace
+
 std::unique_ptr<Session> Start(const Invocation& inv, const CliEnvironment& env,
                                std::ostream& progress, std::ostream& err) {
     auto session = std::make_unique<Session>(env.settingsFile);
@@ -90,28 +85,48 @@ std::unique_ptr<Session> Start(const Invocation& inv, const CliEnvironment& env,
     return session;
 }
 
-int Demarrage(const Invocation& inv, const CliEnvironment& env, std::ostream& out,
-              std::ostream& err) {
-    if (!inv.args.empty())
-        throw UsageError{"demarrage ne prend pas d'argument"};
-    return Start(inv, env, out, err) ? 0 : 1;
+std::int32_t IntegerArgument(const std::string& text, const char* what) {
+    if (auto value = TryParseInt32(text))
+        return *value;
+    throw UsageError{std::string(what) + " n'est pas un entier : " + text};
 }
 
-} // namespace
+double DateArgument(const std::string& text, const char* what) {
+    if (auto value = ParseDayCount(text))
+        return *value;
+    throw UsageError{std::string(what) + " n'est pas une date jj/mm/aaaa : " + text};
+}
+
+std::string Amount(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+void Row(std::ostream& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        out << (i ? "\t" : "") << fields[i];
+    out << '\n';
+}
+
+} // namespace cli
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env, std::ostream& out,
            std::ostream& err) {
-    using Command =
-        std::function<int(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&)>;
-    static const std::map<std::string, Command> commands = {{"demarrage", Demarrage}};
+    static const std::map<std::string, cli::Command> commands = {
+        {"demarrage", cli::Demarrage},
+        {"gains", cli::Gains},
+        {"tirage", cli::Tirage},
+        {"grilles", cli::Grilles},
+    };
     try {
-        Invocation inv = Parse(args, env);
+        cli::Invocation inv = cli::Parse(args, env);
         auto it = commands.find(inv.command);
         if (it == commands.end())
-            throw UsageError{"commande inconnue : " + inv.command};
+            throw cli::UsageError{"commande inconnue : " + inv.command};
         return it->second(inv, env, out, err);
-    } catch (const UsageError& e) {
-        err << "quintaro-cli : " << e.text << "\n\n" << kUsage;
+    } catch (const cli::UsageError& e) {
+        err << "quintaro-cli : " << e.text << "\n\n" << cli::kUsage;
         return 2;
     } catch (const std::exception& e) {
         err << WithUnixLineBreaks(e.what()) << '\n';

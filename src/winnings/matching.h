@@ -28,6 +28,11 @@ struct WinningGrid {
 
 using TgrilleGagnante = std::vector<WinningGrid>;
 
+// How a view writes a slot of a winning grid: the number plus 100 times its hit mark.
+constexpr int CellCode(std::uint8_t number, std::uint8_t mark) {
+    return number + 100 * mark;
+}
+
 // Balls 1 to 7 of a draw at indices 1 to 7 (index 0 unused), 0 where a ball is missing.
 using DrawBalls = std::array<std::uint8_t, 8>;
 

@@ -1,3 +1,4 @@
+#include "store/sqlite_db.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 
@@ -64,6 +65,96 @@ TEST_F(CliTest, DamagedSettingsFileIsReportedAndSetAside) {
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.err.find("mis de côté"), std::string::npos);
     EXPECT_EQ(test::ReadFile(config / "quintaro" / "settings.reg.endommage"), "garbage");
+}
+
+} // namespace
+} // namespace quintaro
+
+namespace quintaro {
+namespace {
+
+// A database with draws and grids, made by the companion's start-up and filled directly.
+class CliWinningsTest : public CliTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(Run({"demarrage"}).status, 0);
+        SqlConnection db;
+        db.Open(work / "quintaro.sdb");
+        const char* statements[] = {
+            // Loto: 1 2 3 4 5 6 (3 + complementary), 1 2 3 10 11 12 (3), 20..25 (nothing).
+            "insert into listegrille values (1, 0, 1), (1, 0, 2), (1, 0, 3), (1, 0, 4), (1, 0, 5), "
+            "(1, 0, 6)",
+            "insert into listegrille values (2, 0, 1), (2, 0, 2), (2, 0, 3), (2, 0, 10), "
+            "(2, 0, 11), (2, 0, 12)",
+            "insert into listegrille values (3, 0, 20), (3, 0, 21), (3, 0, 22), (3, 0, 23), "
+            "(3, 0, 24), (3, 0, 25)",
+            "insert into listegrille values (1, 2, 5), (1, 2, 17), (1, 2, 23), (1, 2, 34), "
+            "(1, 2, 49), (1, 12, 2), (1, 12, 9)",
+            // 15/03/2023 and 18/03/2023 (day counts 45000 and 45003).
+            "insert into listetirage values (1, 45000, 21, 1, 0, 1, 2, 3, 40, 41, 42, 4)",
+            "insert into listetirage values (2, 45003, 22, 1, 0, 1, 2, 3, 40, 41, 42, 4)",
+            "insert into listeboules values (1, 1, 1), (2, 1, 2), (3, 1, 3), (4, 1, 40), "
+            "(5, 1, 41), (6, 1, 42), (7, 1, 4)",
+            "insert into listegain values (6, 1, 10.0, 0, 0), (7, 1, 5.5, 0, 0), "
+            "(6, 2, 1234.5, 0, 0), (7, 2, 1.25, 0, 0)",
+        };
+        for (const char* sql : statements)
+            db.Execute(sql);
+    }
+};
+
+TEST_F(CliWinningsTest, GainsPrintsDetailsCategoriesAndTotal) {
+    auto result = Run({"gains", "0", "01/01/1976", "31/12/2030"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "detail\t1\t15/03/2023\t21\t1\t101 102 103 204 5 6\t-\t3\t1\t10.00\n"
+                          "detail\t1\t15/03/2023\t21\t1\t101 102 103 10 11 12\t-\t3\t0\t5.50\n"
+                          "detail\t2\t18/03/2023\t22\t1\t101 102 103 204 5 6\t-\t3\t1\t1234.50\n"
+                          "detail\t2\t18/03/2023\t22\t1\t101 102 103 10 11 12\t-\t3\t0\t1.25\n"
+                          "resume\t3\t0\t2\t6.75\n"
+                          "resume\t3\t1\t2\t1244.50\n"
+                          "total\t1251.25\n");
+    EXPECT_NE(result.err.find("Démarrage OK"), std::string::npos);
+
+    auto none = Run({"gains", "2", "01/01/1976", "31/12/2030"});
+    EXPECT_EQ(none.out, "total\t0.00\n");
+}
+
+TEST_F(CliWinningsTest, TiragePrintsTheDrawsWinningGridsAndTheSummaryLine) {
+    auto result = Run({"tirage", "1"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "detail\t1\t15/03/2023\t21\t1\t101 102 103 204 5 6\t-\t3\t1\t10.00\n"
+              "detail\t1\t15/03/2023\t21\t1\t101 102 103 10 11 12\t-\t3\t0\t5.50\n"
+              "ligne\tVous avez 2 grilles gagnantes pour un total de 15,50€ { 101,67F }\n");
+    // Draw 2 has no balls stored: nothing matches.
+    EXPECT_EQ(Run({"tirage", "2"}).out, "ligne\tAucunes grilles gagnantes pour ce tirage\n");
+    auto missing = Run({"tirage", "9"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Le tirage 9 n'existe pas"), std::string::npos);
+}
+
+TEST_F(CliWinningsTest, GrillesListerPrintsTheGridsInMemory) {
+    EXPECT_EQ(Run({"grilles", "lister", "2"}).out, "grille\t2\t1\t5 17 23 34 49\t2 9\n");
+    auto all = Run({"grilles", "lister"});
+    EXPECT_EQ(all.out, "grille\t0\t1\t1 2 3 4 5 6\t-\n"
+                       "grille\t0\t2\t1 2 3 10 11 12\t-\n"
+                       "grille\t0\t3\t20 21 22 23 24 25\t-\n"
+                       "grille\t2\t1\t5 17 23 34 49\t2 9\n");
+}
+
+TEST_F(CliWinningsTest, MalformedArgumentsAreUsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"gains", "0", "01/01/1976"},
+        {"gains", "x", "01/01/1976", "31/12/2030"},
+        {"gains", "0", "32/01/1976", "31/12/2030"},
+        {"tirage"},
+        {"tirage", "un"},
+        {"grilles"},
+        {"grilles", "lister", "7"},
+    };
+    for (const auto& args : cases)
+        EXPECT_EQ(Run(args).status, 2) << testing::PrintToString(args);
+    EXPECT_EQ(Run({"gains", "9", "01/01/1976", "31/12/2030"}).status, 1);
 }
 
 } // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/startup.h"
+#include "cli/cli.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quintaro::cli {
+
+// A command line that does not follow the usage; exit status 2.
+struct UsageError {
+    std::string text;
+};
+
+struct Invocation {
+    std::filesystem::path appDir;
+    std::string command;
+    std::vector<std::string> args;
+};
+
+// The installation as a command sees it after the start-up sequence.
+struct Session {
+    explicit Session(const std::filesystem::path& settingsFile) : settings(settingsFile) {}
+    SettingsStore settings;
+    AppContext app;
+    Tmd& md() { return *app.md; }
+};
+
+// Runs the start-up sequence with its lines on `progress`; on failure prints the dialog's
+// text on err and gives nothing.
+std::unique_ptr<Session> Start(const Invocation& inv, const CliEnvironment& env,
+                               std::ostream& progress, std::ostream& err);
+
+// Argument readers; a malformed argument is a usage error.
+std::int32_t IntegerArgument(const std::string& text, const char* what);
+double DateArgument(const std::string& text, const char* what);
+
+// Output fields: amounts with two decimals and "." as separator, TAB between fields.
+std::string Amount(double value);
+void Row(std::ostream& out, const std::vector<std::string>& fields);
+
+using Command = int (*)(const Invocation&, const CliEnvironment&, std::ostream& out,
+                        std::ostream& err);
+int Gains(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
+int Tirage(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
+int Grilles(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
+
+} // namespace quintaro::cli
