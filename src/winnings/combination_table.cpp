@@ -63,6 +63,23 @@ std::uint64_t CombinationTable::Count(int family, int played, int secondPlayed, 
     return CombinationCount(family, played, secondPlayed, matched, secondMatched, rank);
 }
 
+std::array<std::uint64_t, 13> CombinationTable::Counts(int family, int played, int secondPlayed,
+                                                       int matched, int secondMatched) const {
+    std::array<std::uint64_t, 13> counts{};
+    const bool inLayout = InLayout(family, played, secondPlayed, matched, secondMatched, 1);
+    const std::uint8_t* entry =
+        inLayout ? &bytes_[Offset(family, played, secondPlayed, matched, secondMatched, 1)]
+                 : nullptr;
+    for (int rank = 1; rank <= kRankCount; ++rank) {
+        const std::uint8_t byte = entry ? entry[rank - 1] : kSaturated;
+        counts[static_cast<std::size_t>(rank - 1)] =
+            byte != kSaturated
+                ? byte
+                : CombinationCount(family, played, secondPlayed, matched, secondMatched, rank);
+    }
+    return counts;
+}
+
 bool CombinationTable::Load(const std::filesystem::path& file, std::string& error) {
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }

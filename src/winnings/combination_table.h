@@ -35,6 +35,9 @@ public:
     // byte is saturated or the indices lie outside the layout.
     std::uint64_t Count(int family, int played, int secondPlayed, int matched, int secondMatched,
                         int rank) const;
+    // The same for ranks 1 to 13 at once.
+    std::array<std::uint64_t, 13> Counts(int family, int played, int secondPlayed, int matched,
+                                         int secondMatched) const;
 
     const std::array<std::uint8_t, kSize>& Bytes() const { return bytes_; }
 

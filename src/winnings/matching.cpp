@@ -25,93 +25,123 @@ int FamilyOfType(int type) {
     return type >= 0 && type < kGameTypeCount ? families[static_cast<std::size_t>(type)] : 0;
 }
 
+double GridPrize(const CombinationTable& table, const PrizeAmounts::Ranks* amounts, int family,
+                 int played, int secondPlayed, int matched, int secondMatched) {
+    double prize = 0.0;
+    if (!amounts)
+        return prize;
+    const auto counts = table.Counts(family, played, secondPlayed, matched, secondMatched);
+    for (std::size_t rank = 0; rank < counts.size(); ++rank)
+        prize += static_cast<double>(counts[rank]) * (*amounts)[rank];
+    return prize;
+}
+
 double GridPrize(const CombinationTable& table, const PrizeAmounts& amounts, std::int64_t reference,
                  int family, int played, int secondPlayed, int matched, int secondMatched) {
-    const PrizeAmounts::Ranks* ranks = amounts.Find(reference);
-    double prize = 0.0;
-    if (!ranks)
-        return prize;
-    for (int rank = 1; rank <= 13; ++rank) {
-        const double amount = (*ranks)[static_cast<std::size_t>(rank - 1)];
-        if (amount != 0.0)
-            prize += static_cast<double>(
-                         table.Count(family, played, secondPlayed, matched, secondMatched, rank)) *
-                     amount;
+    return GridPrize(table, amounts.Find(reference), family, played, secondPlayed, matched,
+                     secondMatched);
+}
+
+namespace {
+
+// How many balls of the draw's main set, and of its second set, hold each value: one lookup
+// per slot instead of a pass over the balls, with the same count when balls repeat.
+struct BallCounts {
+    std::array<std::uint8_t, 256> main{};
+    std::array<std::uint8_t, 256> second{};
+};
+
+BallCounts CountBalls(const DrawBalls& balls, int firstSecond, int lastSecond) {
+    BallCounts counts;
+    for (int b = 1; b < firstSecond; ++b)
+        ++counts.main[balls[static_cast<std::size_t>(b)]];
+    for (int b = firstSecond; b <= lastSecond; ++b)
+        ++counts.second[balls[static_cast<std::size_t>(b)]];
+    return counts;
+}
+
+// The examined slots of a set that hold a number.
+void Occupied(const GridSet& set, std::size_t examined, GridSet& slots, std::uint8_t& count) {
+    count = 0;
+    for (std::size_t j = 0; j < examined; ++j)
+        if (set[j])
+            slots[count++] = static_cast<std::uint8_t>(j);
+}
+
+} // namespace
+
+GridMatcher::GridMatcher(const GridList& grids, int type)
+    : type_(type), family_(FamilyOfType(type)) {
+    if (family_ == 0)
+        return;
+    // Loto examines ten slots, the two-set games ten of each set, New Euromillion eleven.
+    const std::size_t examined = type == 5 ? 11 : 10;
+    entries_.reserve(grids.size());
+    for (const Grid& grid : grids) {
+        Entry e{&grid, {}, {}, 0, 0};
+        Occupied(grid.main, examined, e.mainSlots, e.mainCount);
+        if (HasSecondSet(type))
+            Occupied(grid.second, examined, e.secondSlots, e.secondCount);
+        entries_.push_back(e);
     }
-    return prize;
+}
+
+TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
+                                   const CombinationTable& table,
+                                   const PrizeAmounts::Ranks* amounts) const {
+    TgrilleGagnante result;
+    if (family_ == 0)
+        return result;
+    // Loto: balls 1 to 6 are the numbers and 7 the complementary ball. The other games: balls
+    // 1 to 5 are the numbers, 6 and 7 the stars, or 6 the chance number.
+    const bool twoSets = HasSecondSet(type_);
+    const BallCounts counts =
+        !twoSets ? CountBalls(balls, 7, 7)
+                 : CountBalls(balls, 6, (type_ == 3 || type_ == 4) && !chanceAlsoBall7 ? 6 : 7);
+    for (const Entry& e : entries_) {
+        int matched = 0, secondHit = 0;
+        for (std::uint8_t i = 0; i < e.mainCount; ++i)
+            matched += counts.main[e.grid->main[e.mainSlots[i]]];
+        for (std::uint8_t i = 0; i < e.secondCount; ++i)
+            secondHit += counts.second[e.grid->second[e.secondSlots[i]]];
+        if (!Wins(type_, matched, secondHit))
+            continue;
+
+        WinningGrid w;
+        w.mainNumbers = e.grid->main;
+        w.matched = matched;
+        int complementaryHit = 0;
+        for (std::uint8_t i = 0; i < e.mainCount; ++i) {
+            const std::uint8_t slot = e.mainSlots[i], v = e.grid->main[slot];
+            if (counts.main[v])
+                w.mainMarks[slot] = kMainDrawn;
+            // The complementary ball's mark wins over a main ball's.
+            if (!twoSets && counts.second[v]) {
+                complementaryHit = 1;
+                w.mainMarks[slot] = kSecondDrawn;
+            }
+        }
+        if (twoSets) {
+            w.secondNumbers = e.grid->second;
+            w.secondMatched = secondHit;
+            for (std::uint8_t i = 0; i < e.secondCount; ++i) {
+                const std::uint8_t slot = e.secondSlots[i];
+                if (counts.second[e.grid->second[slot]])
+                    w.secondMarks[slot] = kSecondDrawn;
+            }
+        }
+        w.complementary = complementaryHit == 1;
+        w.prize = GridPrize(table, amounts, family_, e.mainCount, e.secondCount, matched,
+                            twoSets ? secondHit : complementaryHit);
+        result.push_back(w);
+    }
+    return result;
 }
 
 TgrilleGagnante MatchGrids(const GridList& grids, int type, const DrawBalls& balls,
                            bool chanceAlsoBall7, std::int64_t reference,
                            const CombinationTable& table, const PrizeAmounts& amounts) {
-    TgrilleGagnante result;
-    const int family = FamilyOfType(type);
-    if (family == 0)
-        return result;
-    if (!HasSecondSet(type)) {
-        for (const Grid& grid : grids) {
-            WinningGrid w;
-            int played = 0, complementaryHit = 0;
-            for (int j = 0; j < 10; ++j) {
-                const std::uint8_t v = grid.main[static_cast<std::size_t>(j)];
-                if (v == 0)
-                    continue;
-                ++played;
-                auto& mark = w.mainMarks[static_cast<std::size_t>(j)];
-                for (int b = 1; b <= 6; ++b)
-                    if (balls[static_cast<std::size_t>(b)] == v) {
-                        ++w.matched;
-                        mark = kMainDrawn;
-                    }
-                if (balls[7] == v) {
-                    complementaryHit = 1;
-                    mark = kSecondDrawn;
-                }
-            }
-            if (!Wins(type, w.matched, 0))
-                continue;
-            w.mainNumbers = grid.main;
-            w.complementary = complementaryHit == 1;
-            w.prize = GridPrize(table, amounts, reference, family, played, 0, w.matched,
-                                complementaryHit);
-            result.push_back(w);
-        }
-        return result;
-    }
-
-    const int slots = type == 5 ? 11 : 10;
-    const int lastSecondBall = (type == 3 || type == 4) && !chanceAlsoBall7 ? 6 : 7;
-    for (const Grid& grid : grids) {
-        WinningGrid w;
-        int played = 0, secondPlayed = 0;
-        for (int j = 0; j < slots; ++j) {
-            const auto s = static_cast<std::size_t>(j);
-            if (const std::uint8_t v = grid.main[s]) {
-                ++played;
-                for (int b = 1; b <= 5; ++b)
-                    if (balls[static_cast<std::size_t>(b)] == v) {
-                        ++w.matched;
-                        w.mainMarks[s] = kMainDrawn;
-                    }
-            }
-            if (const std::uint8_t e = grid.second[s]) {
-                ++secondPlayed;
-                for (int b = 6; b <= lastSecondBall; ++b)
-                    if (balls[static_cast<std::size_t>(b)] == e) {
-                        ++w.secondMatched;
-                        w.secondMarks[s] = kSecondDrawn;
-                    }
-            }
-        }
-        if (!Wins(type, w.matched, w.secondMatched))
-            continue;
-        w.mainNumbers = grid.main;
-        w.secondNumbers = grid.second;
-        w.prize = GridPrize(table, amounts, reference, family, played, secondPlayed, w.matched,
-                            w.secondMatched);
-        result.push_back(w);
-    }
-    return result;
+    return GridMatcher(grids, type).Match(balls, chanceAlsoBall7, table, amounts.Find(reference));
 }
 
 } // namespace quintaro

@@ -44,6 +44,26 @@ int FamilyOfType(int type);
 double GridPrize(const CombinationTable& table, const PrizeAmounts& amounts, std::int64_t reference,
                  int family, int played, int secondPlayed, int matched, int secondMatched);
 
+// A game's grids made ready to be matched with many draws: the examined slots that hold a
+// number are found once. The grids must outlive the matcher.
+class GridMatcher {
+public:
+    GridMatcher(const GridList& grids, int type);
+    // The winning grids of a draw, in grid order; amounts are the draw's (nullptr: none).
+    TgrilleGagnante Match(const DrawBalls& balls, bool chanceAlsoBall7,
+                          const CombinationTable& table, const PrizeAmounts::Ranks* amounts) const;
+
+private:
+    struct Entry {
+        const Grid* grid;
+        GridSet mainSlots, secondSlots;
+        std::uint8_t mainCount, secondCount;
+    };
+    int type_;
+    int family_;
+    std::vector<Entry> entries_;
+};
+
 // Matches every grid of a game with a draw's balls and keeps the winning ones, in grid order.
 // The second set of New Loto and New Super Loto grids is compared with ball 6, and with ball 7
 // too when `chanceAlsoBall7`.

@@ -37,10 +37,14 @@ PeriodWinnings ComputePeriodWinnings(Tmd& md, std::int32_t type, double from, do
     PeriodWinnings result;
     result.draws = md.SelectDrawsInPeriod(type, from, to);
     const std::size_t last = result.draws.empty() ? 0 : result.draws.size() - 1;
+    // The matching of each draw by its numbers, with the grids prepared once for the period.
+    const GridList none;
+    const GridMatcher matcher(type >= 0 && type < kGameTypeCount ? md.Grids(type) : none, type);
     for (std::size_t k = 0; k < result.draws.size(); ++k) {
         const DrawInPeriod& d = result.draws[k];
-        const std::array<std::uint8_t, 11> numbers = {d.b1, d.b2, d.b3, d.b4, d.b5, d.b6, d.b7};
-        TgrilleGagnante winners = md.MatchGridsForNumbers(numbers, d.reftirage, type);
+        const DrawBalls balls = {0, d.b1, d.b2, d.b3, d.b4, d.b5, d.b6, d.b7};
+        TgrilleGagnante winners =
+            matcher.Match(balls, false, md.Combinations(), md.Amounts().Find(d.reftirage));
         if (progress)
             progress(k, last);
         for (const WinningGrid& w : winners) {
