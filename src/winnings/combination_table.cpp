@@ -52,17 +52,6 @@ CombinationTable CombinationTable::FromRules() {
     return table;
 }
 
-std::uint64_t CombinationTable::Count(int family, int played, int secondPlayed, int matched,
-                                      int secondMatched, int rank) const {
-    if (InLayout(family, played, secondPlayed, matched, secondMatched, rank)) {
-        const std::uint8_t byte =
-            bytes_[Offset(family, played, secondPlayed, matched, secondMatched, rank)];
-        if (byte != kSaturated)
-            return byte;
-    }
-    return CombinationCount(family, played, secondPlayed, matched, secondMatched, rank);
-}
-
 std::array<std::uint64_t, 13> CombinationTable::Counts(int family, int played, int secondPlayed,
                                                        int matched, int secondMatched) const {
     std::array<std::uint64_t, 13> counts{};

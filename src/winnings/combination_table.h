@@ -31,11 +31,8 @@ public:
     // text of the file error in `error`.
     bool Load(const std::filesystem::path& file, std::string& error);
 
-    // The combination count of an entry: the table's byte, or the rules' count where the
+    // The combination counts of ranks 1 to 13: the table's bytes, or the rules' count where a
     // byte is saturated or the indices lie outside the layout.
-    std::uint64_t Count(int family, int played, int secondPlayed, int matched, int secondMatched,
-                        int rank) const;
-    // The same for ranks 1 to 13 at once.
     std::array<std::uint64_t, 13> Counts(int family, int played, int secondPlayed, int matched,
                                          int secondMatched) const;
 

@@ -11,6 +11,11 @@ constexpr const char* kGrilles = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\";
 class GridStoreTest : public test::StoreFixture {
 protected:
     std::string Key(const char* game) { return kGrilles + std::string(game); }
+    // B01 to B10 of a mirrored one-set grid.
+    void WriteLotoGrid(const std::string& subKey, const std::function<int(int)>& value) {
+        for (int j = 1; j <= 10; ++j)
+            settings.WriteInteger(subKey, (j < 10 ? "B0" : "B") + std::to_string(j), value(j));
+    }
     void Restore() {
         md->Connection().Execute("delete from listegrille");
         md->ImportGridsFromSettings();
@@ -120,9 +125,7 @@ TEST_F(GridStoreTest, ImportFailuresCarryClearTexts) {
         {"missing grid subkey",
          [&] {
              settings.WriteInteger(loto, "nb", 2);
-             for (int j = 1; j <= 10; ++j)
-                 settings.WriteInteger(loto + "\\G0000", (j < 10 ? "B0" : "B") + std::to_string(j),
-                                       j);
+             WriteLotoGrid(loto + "\\G0000", [](int j) { return j; });
          },
          "La grille \"Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO\\G0001\" manque dans la "
          "sauvegarde des grilles du profil"},
@@ -135,9 +138,7 @@ TEST_F(GridStoreTest, ImportFailuresCarryClearTexts) {
         {"a number twice",
          [&] {
              settings.WriteInteger(loto, "nb", 1);
-             for (int j = 1; j <= 10; ++j)
-                 settings.WriteInteger(loto + "\\G0000", (j < 10 ? "B0" : "B") + std::to_string(j),
-                                       5);
+             WriteLotoGrid(loto + "\\G0000", [](int) { return 5; });
          },
          "UNIQUE constraint failed: listegrille.numgrille, listegrille.boulle, listegrille.type"},
     };

@@ -48,11 +48,11 @@ TEST(CombinationTable, SaturatedEntriesAreCountedFromTheRules) {
     // 10 numbers, 11 stars, 3 numbers drawn and no star: rank 10 (3+0) has
     // C(3,3)·C(7,2)·C(11,2) = 1155 combinations.
     EXPECT_EQ(table.Bytes()[CombinationTable::Offset(2, 10, 11, 3, 0, 10)], 255);
-    EXPECT_EQ(table.Count(2, 10, 11, 3, 0, 10), 1155u);
+    EXPECT_EQ(table.Counts(2, 10, 11, 3, 0)[9], 1155u);
     // Outside the layout (a grid of 12 numbers) the rules answer too.
-    EXPECT_EQ(table.Count(1, 12, 0, 6, 0, 1), CombinationCount(1, 12, 0, 6, 0, 1));
-    EXPECT_EQ(table.Count(1, 12, 0, 6, 0, 1), 1u);
-    EXPECT_EQ(table.Count(1, 4, 0, 4, 0, 5), 0u); // smaller than a simple bet
+    EXPECT_EQ(table.Counts(1, 12, 0, 6, 0)[0], CombinationCount(1, 12, 0, 6, 0, 1));
+    EXPECT_EQ(table.Counts(1, 12, 0, 6, 0)[0], 1u);
+    EXPECT_EQ(table.Counts(1, 4, 0, 4, 0)[4], 0u); // smaller than a simple bet
 }
 
 class CombinationFileTest : public ::testing::Test {
