@@ -54,7 +54,8 @@ TfrmMaitre::TfrmMaitre(const std::filesystem::path& appDir, const std::filesyste
     app_.appDir = appDir;
     app_.workDir = workDir;
     app_.settings = &settings;
-    app_.errorDialog = [this](const std::string& text) { ShowErrorDialog(this, text); };
+    app_.dialogs = {[this](const std::string& text) { ShowErrorDialog(this, text); },
+                    [this](const std::string& text) { ShowMessage(this, text); }};
 
     splash_ = TfrmSplash::ShowSplash(this);
     BuildMenu();

@@ -45,6 +45,10 @@ void ShowStandardError(const std::string& text) {
     QMessageBox::critical(nullptr, QStringLiteral("Quintaro"), DisplayText(shown));
 }
 
+void ShowMessage(QWidget* parent, const std::string& text) {
+    QMessageBox::information(parent, QStringLiteral("Quintaro"), DisplayText(text));
+}
+
 void ShowErrorDialog(QWidget* parent, const std::string& text) {
     QMessageBox::critical(parent, QStringLiteral("Erreur"), DisplayText(text));
 }

@@ -20,6 +20,9 @@ void ShowStandardError(const std::string& text);
 // The error dialog of the program's operations: title "Erreur", one OK button.
 void ShowErrorDialog(QWidget* parent, const std::string& text);
 
+// A plain message box: the application's title, one OK button.
+void ShowMessage(QWidget* parent, const std::string& text);
+
 // A message's line breaks (CR LF, or CR alone) as the toolkit shows them.
 QString DisplayText(const std::string& text);
 

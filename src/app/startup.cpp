@@ -21,7 +21,7 @@ StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host) {
     host.SplashMessage("Démarrage");
     try {
         app.md = std::make_unique<Tmd>(app.workDir, app.appDir, app.catalogue, *app.settings,
-                                       app.errorDialog);
+                                       app.dialogs);
         Tmd& md = *app.md;
         if (!md.Connect())
             Fail(host, "/!\\ Erreur lors de la connexion au moteur de la base de donnée /!\\",

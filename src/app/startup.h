@@ -16,7 +16,7 @@ struct AppContext {
     std::filesystem::path appDir;
     std::filesystem::path workDir;
     SettingsStore* settings = nullptr;
-    ErrorDialog errorDialog;
+    UserDialogs dialogs;
 
     Catalogue catalogue;
     std::unique_ptr<Tmd> md;

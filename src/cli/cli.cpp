@@ -75,7 +75,8 @@ std::unique_ptr<Session> Start(const Invocation& inv, const CliEnvironment& env,
     app.appDir = inv.appDir;
     app.workDir = env.workDir;
     app.settings = &session->settings;
-    app.errorDialog = [&err](const std::string& text) { err << WithUnixLineBreaks(text) << '\n'; };
+    auto print = [&err](const std::string& text) { err << WithUnixLineBreaks(text) << '\n'; };
+    app.dialogs = {print, print};
     TerminalHost host(progress);
     StartupOutcome outcome = RunStartupSequence(app, host);
     if (!outcome.ok) {

@@ -26,8 +26,8 @@ bool RemoveIfPresent(const std::filesystem::path& file) {
 } // namespace
 
 Tmd::Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
-         const Catalogue& catalogue, SettingsStore& settings, ErrorDialog errorDialog)
-    : catalogue(catalogue), settings(settings), errorDialog(std::move(errorDialog)),
+         const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs)
+    : catalogue(catalogue), settings(settings), dialogs(std::move(dialogs)),
       combinationTablesPath(CombinationTablesPathIn(appDir)),
       databasePath(workDir / kDatabaseFileName) {}
 
@@ -140,7 +140,7 @@ void Tmd::FillTypeTable() {
             insert.Execute();
         }
     } catch (const std::exception& e) {
-        errorDialog("/!\\ Erreur lors de la mise à jour de la liste des types\r" +
+        dialogs.error("/!\\ Erreur lors de la mise à jour de la liste des types\r" +
                     std::string(e.what()));
     }
 }

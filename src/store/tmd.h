@@ -17,8 +17,13 @@
 
 namespace quintaro {
 
-// Shows a message in an error dialog (title "Erreur", one "OK" button) and waits for it.
-using ErrorDialog = std::function<void(const std::string& text)>;
+// How the data store tells the user of a failure it handles itself.
+struct UserDialogs {
+    // An error dialog (title "Erreur", one "OK" button), waited for.
+    std::function<void(const std::string& text)> error;
+    // A plain message box, waited for.
+    std::function<void(const std::string& text)> message;
+};
 
 // The data store: owns the database connection, its statements and the in-memory data (the
 // grids, the prize tables, the draw list). Query operations report failure by their result
@@ -29,7 +34,7 @@ public:
     // regeneration deletes it, so both always name the same file. The combination tables
     // are the installation's "quintaro.dat" in appDir. Nothing is opened yet.
     Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
-        const Catalogue& catalogue, SettingsStore& settings, ErrorDialog errorDialog);
+        const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs);
 
     // Connection and schema.
     bool Connect();
@@ -94,7 +99,7 @@ private:
 
     const Catalogue& catalogue;
     SettingsStore& settings;
-    ErrorDialog errorDialog;
+    UserDialogs dialogs;
     std::filesystem::path combinationTablesPath;
     SqlConnection cnx;
 

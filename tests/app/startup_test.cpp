@@ -25,7 +25,6 @@ protected:
         context->appDir = app.path();
         context->workDir = work.path();
         context->settings = &settings;
-        context->errorDialog = [](const std::string&) {};
         return RunStartupSequence(*context, host);
     }
     test::TempDir app, work, config;

@@ -94,7 +94,7 @@ TEST_F(GridStoreTest, SavingReplacesTheWholeMirror) {
     EXPECT_EQ(settings.ReadInteger(Key("LOTO"), "nb"), 1);
     EXPECT_FALSE(settings.KeyExists(Key("LOTO") + "\\G0001"));
 
-    Tmd fresh(work.path(), app.path(), catalogue, settings, nullptr);
+    Tmd fresh(work.path(), app.path(), catalogue, settings, {});
     fresh.SaveGridsToSettings(); // before any load: every game holds no grid
     for (const char* game : {"LOTO", "SLOTO", "EUROMILLION", "NLOTO", "NSLOTO", "NEUROMILLION"})
         EXPECT_EQ(settings.ReadInteger(Key(game), "nb"), 0) << game;

@@ -19,8 +19,9 @@ protected:
         md = NewStore([this](const std::string& text) { dialogs.push_back(text); });
     }
 
-    std::unique_ptr<Tmd> NewStore(ErrorDialog dialog = nullptr) {
-        return std::make_unique<Tmd>(work.path(), app.path(), cat, settings, std::move(dialog));
+    std::unique_ptr<Tmd> NewStore(std::function<void(const std::string&)> dialog = nullptr) {
+        return std::make_unique<Tmd>(work.path(), app.path(), cat, settings,
+                                     UserDialogs{std::move(dialog), nullptr});
     }
 
     // Creates the tables of the schema in a fresh file, with statement k replaced.

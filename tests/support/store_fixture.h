@@ -26,7 +26,8 @@ protected:
     TempDir app, work, config;
     SettingsStore settings{config / "settings.reg"};
     Catalogue catalogue;
-    std::vector<std::string> dialogs;
+    std::vector<std::string> dialogs;  // error dialogs shown
+    std::vector<std::string> messages; // message boxes shown
     std::unique_ptr<Tmd> md;
     std::array<int, kGameTypeCount> gridNumbers{};
 };
