@@ -24,7 +24,13 @@ constexpr const char* kUsage =
     "  demarrage               exécute la séquence de démarrage et affiche ses étapes\n"
     "  gains TYPE DEBUT FIN    gains des grilles d'un jeu entre deux dates (jj/mm/aaaa)\n"
     "  tirage REF              gains des grilles pour un tirage\n"
-    "  grilles lister [TYPE]   les grilles enregistrées\n";
+    "  grilles lister [TYPE]   les grilles enregistrées\n"
+    "  maj [--mode internet|fichiers] [--dossier DOSSIER]\n"
+    "                          ajoute les nouveaux tirages ; en mode fichiers, le fichier de\n"
+    "                          chaque jeu est pris dans DOSSIER (par défaut le dossier courant)\n"
+    "  maj-total [--oui] [mêmes options]\n"
+    "                          vide les tables des tirages puis les recharge\n"
+    "  stat TYPE               statistiques des numéros d'un jeu\n";
 
 // The start-up lines go where the command wants them.
 class TerminalHost : public StartupHost {
@@ -115,10 +121,9 @@ void Row(std::ostream& out, const std::vector<std::string>& fields) {
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env, std::ostream& out,
            std::ostream& err) {
     static const std::map<std::string, cli::Command> commands = {
-        {"demarrage", cli::Demarrage},
-        {"gains", cli::Gains},
-        {"tirage", cli::Tirage},
-        {"grilles", cli::Grilles},
+        {"demarrage", cli::Demarrage}, {"gains", cli::Gains}, {"tirage", cli::Tirage},
+        {"grilles", cli::Grilles},     {"maj", cli::Maj},     {"maj-total", cli::MajTotal},
+        {"stat", cli::Stat},
     };
     try {
         cli::Invocation inv = cli::Parse(args, env);

@@ -47,5 +47,8 @@ using Command = int (*)(const Invocation&, const CliEnvironment&, std::ostream& 
 int Gains(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
 int Tirage(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
 int Grilles(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
+int Maj(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
+int MajTotal(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
+int Stat(const Invocation&, const CliEnvironment&, std::ostream&, std::ostream&);
 
 } // namespace quintaro::cli

@@ -126,6 +126,14 @@ double Tmd::LastDrawDate(std::int32_t type) {
     }
 }
 
+void Tmd::EnsureDrawLookupIndex() {
+    try {
+        cnx.Execute("create index if not exists listetirage_type_date on listetirage (type, date)");
+    } catch (const SqlError&) {
+        // Only the speed of the queries depends on it.
+    }
+}
+
 void Tmd::OpenDrawList() {
     ReadDrawList(std::string(kDrawListColumns) + "left join listejoker on reftirage=fkreftirage");
 }

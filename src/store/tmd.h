@@ -68,6 +68,9 @@ public:
     const std::vector<DrawListRow>& DrawList() const { return drawList; }
     std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference);
     ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to);
+    // An index that spares the duplicate test and the latest-date query a scan of the whole
+    // table; the schema test does not see indexes. Created when missing, when it can be.
+    void EnsureDrawLookupIndex();
 
     // Player grids.
     void LoadGrids();
@@ -83,6 +86,10 @@ public:
     void LoadPrizeAmounts();
     const CombinationTable& Combinations() const { return CombinationTable_; }
     const PrizeAmounts& Amounts() const { return PrizeAmounts_; }
+
+    // Statistics: the stat table rebuilt from the stored draws. A failure is shown in a
+    // message box, rolled back, and its text left in LastError.
+    void ComputeStatistics();
 
     // Matching.
     TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);

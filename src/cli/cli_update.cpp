@@ -1,0 +1,152 @@
+// The companion's update commands and the statistics listing.
+#include "cli/cli_session.h"
+#include "store/day_count.h"
+#include "update/offline_fetcher.h"
+#include "update/update_driver.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+namespace quintaro::cli {
+
+namespace {
+
+constexpr const char* kConfigurationKey = "\\Software\\VELMORA\\QUINTARO\\CONFIGURATION";
+
+// The log kept as lines, printed in their final text once the update is over; the Fichiers
+// mode's "picked" file is the entry's file name in the given folder.
+class TerminalUpdate : public UpdateHost {
+public:
+    TerminalUpdate(std::filesystem::path folder, bool confirmed, std::ostream& err)
+        : folder_(std::move(folder)), confirmed_(confirmed), err_(err) {}
+
+    std::size_t Append(const std::string& line) override {
+        lines_.push_back(line);
+        return lines_.size() - 1;
+    }
+    void Replace(std::size_t index, const std::string& line) override { lines_.at(index) = line; }
+    std::size_t LineCount() const override { return lines_.size(); }
+    void Start(int) override {}
+    void Step(int) override {}
+    void Finish() override {}
+    std::optional<std::string> PickResultsFile(const std::string& fileName) override {
+        const std::filesystem::path file = folder_ / fileName;
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(file, ec))
+            return std::nullopt;
+        return file.string();
+    }
+    bool Confirm(const std::string& question) override {
+        if (confirmed_)
+            return true;
+        err_ << question << " (oui/non) ? " << std::flush;
+        std::string answer;
+        return std::getline(std::cin, answer) && answer == "oui";
+    }
+    void ProcessPendingMessages() override {}
+
+    void Print(std::ostream& out) const {
+        for (const std::string& line : lines_)
+            out << line << '\n';
+    }
+
+private:
+    std::filesystem::path folder_;
+    bool confirmed_;
+    std::ostream& err_;
+    std::vector<std::string> lines_;
+};
+
+struct UpdateOptions {
+    std::optional<std::int32_t> mode;
+    std::filesystem::path folder = std::filesystem::current_path();
+    bool confirmed = false;
+};
+
+UpdateOptions ParseOptions(const std::vector<std::string>& args, bool fullReset) {
+    UpdateOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--mode" && i + 1 < args.size()) {
+            const std::string& m = args[++i];
+            if (m != "internet" && m != "fichiers")
+                throw UsageError{"--mode vaut internet ou fichiers : " + m};
+            options.mode = m == "internet" ? kModeInternet : kModeFichiers;
+        } else if (a == "--dossier" && i + 1 < args.size()) {
+            options.folder = args[++i];
+        } else if (a == "--oui" && fullReset) {
+            options.confirmed = true;
+        } else {
+            throw UsageError{"argument inattendu : " + a};
+        }
+    }
+    return options;
+}
+
+int RunUpdate(const Invocation& inv, const CliEnvironment& env, std::ostream& out,
+              std::ostream& err, bool fullReset) {
+    const UpdateOptions options = ParseOptions(inv.args, fullReset);
+    auto session = Start(inv, env, err, err);
+    if (!session)
+        return 1;
+    const SettingsStore& settings = session->settings;
+    const std::int32_t mode = options.mode ? *options.mode
+                              : settings.ValueExists(kConfigurationKey, "modemaj")
+                                  ? settings.ReadInteger(kConfigurationKey, "modemaj")
+                                  : kModeInternet;
+    TerminalUpdate host(options.folder, options.confirmed, err);
+    OfflineFetcher fetcher;
+    UpdateDriver driver(session->md(), session->app.catalogue, host, fetcher);
+    try {
+        if (fullReset)
+            driver.FullReset(mode);
+        else
+            driver.Update(mode);
+    } catch (...) {
+        host.Print(out);
+        throw;
+    }
+    host.Print(out);
+    return 0;
+}
+
+} // namespace
+
+int Maj(const Invocation& inv, const CliEnvironment& env, std::ostream& out, std::ostream& err) {
+    return RunUpdate(inv, env, out, err, false);
+}
+
+int MajTotal(const Invocation& inv, const CliEnvironment& env, std::ostream& out,
+             std::ostream& err) {
+    return RunUpdate(inv, env, out, err, true);
+}
+
+int Stat(const Invocation& inv, const CliEnvironment& env, std::ostream& out, std::ostream& err) {
+    if (inv.args.size() != 1)
+        throw UsageError{"stat attend TYPE"};
+    const std::int32_t type = IntegerArgument(inv.args[0], "TYPE");
+    auto session = Start(inv, env, err, err);
+    if (!session)
+        return 1;
+    std::vector<std::int32_t> series = {type};
+    if (HasSecondSet(type))
+        series.push_back(type + 10);
+    series.push_back(type + 20);
+    for (std::int32_t s : series) {
+        auto q = session->md().Connection().Prepare(
+            "select boule, nbSortie, pourcentage, Date, Tir, ecart from stat where type = :type "
+            "order by rowid");
+        q.Set("type", std::int64_t{s});
+        while (q.Next()) {
+            char share[32];
+            std::snprintf(share, sizeof share, "%.4f", q.Double(2));
+            Row(out, {"stat", std::to_string(s), std::to_string(q.Int(0)), std::to_string(q.Int(1)),
+                      share, FormatDayCount(q.Double(3)), std::to_string(q.Int(4)),
+                      std::to_string(q.Int(5))});
+        }
+    }
+    return 0;
+}
+
+} // namespace quintaro::cli
