@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace quintaro {
 namespace {
@@ -155,6 +156,83 @@ TEST_F(CliWinningsTest, MalformedArgumentsAreUsageErrors) {
     for (const auto& args : cases)
         EXPECT_EQ(Run(args).status, 2) << testing::PrintToString(args);
     EXPECT_EQ(Run({"gains", "9", "01/01/1976", "31/12/2030"}).status, 1);
+}
+
+} // namespace
+} // namespace quintaro
+
+namespace quintaro {
+namespace {
+
+class CliUpdateTest : public CliTest {
+protected:
+    CliUpdateTest() {
+        test::WriteFile(app / "quintaro.INI",
+                        "[fichier]\nnombre=1\n[adresse]\nurl0=u\ndestination0=loto.zip\n"
+                        "csv0=loto.csv\nlib0=Loto\n[fichier0]\ndate=d\nnum=n\nb1=b1\nb2=b2\n"
+                        "b3=b3\nb4=b4\nb5=b5\nb6=b6\nb7=b7\ng1=g1\nnf1=nf1\n");
+        test::WriteFile(folder / "loto.csv", "d;n;b1;b2;b3;b4;b5;b6;b7;g1;nf1\n"
+                                             "18/03/2023;2023022;1;2;3;4;5;6;7;10,5;1\n"
+                                             "15/03/2023;2023021;8;9;10;11;12;13;14;3;2\n");
+    }
+    std::vector<std::string> Import(int added) {
+        return {" Traitement de " + (app / "loto.csv").string(), " Il y a 3 enregistrements",
+                " Ajout terminé",
+                " Mise à jour du Loto terminée ajout de " + std::to_string(added) +
+                    " enregistrements",
+                "Calcule des statistiques OK", "Chargement des données OK", "Mise à jour terminée"};
+    }
+    static std::string Joined(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const auto& line : lines)
+            text += line + "\n";
+        return text;
+    }
+    test::TempDir folder;
+};
+
+TEST_F(CliUpdateTest, MajInTheFichiersModeTakesTheFileFromTheFolder) {
+    auto result = Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, Joined(Import(2)));
+    auto again = Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()});
+    EXPECT_EQ(again.out, Joined(Import(0)));
+
+    auto missing = Run({"maj", "--mode", "fichiers", "--dossier", work.path().string()});
+    EXPECT_EQ(missing.out, "/!\\ Annulation du chargement de loto.csv par l'utilisateur /!\\\n"
+                           "Calcule des statistiques OK\nChargement des données OK\n"
+                           "Mise à jour terminée\n");
+}
+
+TEST_F(CliUpdateTest, MajTotalAsksUnlessToldYes) {
+    ASSERT_EQ(Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()}).status, 0);
+    auto declined = Run({"maj-total", "--mode", "fichiers", "--dossier", folder.path().string()});
+    EXPECT_EQ(declined.status, 0);
+    EXPECT_EQ(declined.out, "");
+    EXPECT_NE(declined.err.find("Etes vous sur de vouloir vider toutes les données des tirages"),
+              std::string::npos);
+
+    auto reset =
+        Run({"maj-total", "--oui", "--mode", "fichiers", "--dossier", folder.path().string()});
+    auto expected = Import(2);
+    expected.insert(expected.begin(), "/!\\ Effacement des tables");
+    EXPECT_EQ(reset.out, Joined(expected));
+}
+
+TEST_F(CliUpdateTest, StatPrintsTheSeriesOfAGame) {
+    ASSERT_EQ(Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()}).status, 0);
+    auto result = Run({"stat", "0"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::istringstream lines(result.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 59u); // 49 numbers and 10 Joker digits
+    EXPECT_EQ(rows[0], "stat\t0\t1\t1\t50.0000\t18/03/2023\t1\t0");
+    EXPECT_EQ(rows[7], "stat\t0\t8\t1\t50.0000\t15/03/2023\t1\t1");
+    EXPECT_EQ(rows[48], "stat\t0\t49\t0\t0.0000\t29/12/1899\t0\t1");
+    EXPECT_EQ(rows[49], "stat\t20\t0\t0\t0.0000\t29/12/1899\t0\t-1");
+    EXPECT_EQ(Run({"stat"}).status, 2);
 }
 
 } // namespace
