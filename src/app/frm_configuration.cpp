@@ -15,6 +15,13 @@ TfrmConfiguration::TfrmConfiguration(TfrmMaitre& maitre)
     try {
         maitre.SetMenuAuto(!settings.ValueExists(kConfigurationKey, "menuAuto") ||
                            settings.ReadInteger(kConfigurationKey, "menuAuto") != 0);
+        // The update mode is an item of two: a value above 1 is "Fichiers", a negative one
+        // leaves "Internet".
+        if (settings.ValueExists(kConfigurationKey, "modemaj")) {
+            const std::int32_t mode = settings.ReadInteger(kConfigurationKey, "modemaj");
+            if (mode >= 0)
+                maitre.SetModeMaj(std::min(mode, 1));
+        }
     } catch (const std::exception& e) {
         ShowStandardError(e.what());
     }

@@ -148,8 +148,9 @@ void TfrmMaitre::BuildMenu() {
     setCentralWidget(central);
 }
 
-template <class View> View* TfrmMaitre::AddView(Qt::WindowStates state) {
-    auto* view = new View(*this);
+template <class View, class... Args>
+View* TfrmMaitre::AddView(Qt::WindowStates state, Args&... args) {
+    auto* view = new View(*this, args...);
     mdiArea_->addSubWindow(view);
     view->setWindowState(state);
     view->show();
@@ -160,11 +161,11 @@ void TfrmMaitre::CreateViews() {
     aide_ = AddView<TfrmAide>(Qt::WindowNoState);
     grille_ = AddView<TfrmGrille>(Qt::WindowMinimized);
     configuration_ = AddView<TfrmConfiguration>(Qt::WindowMinimized);
-    maj_ = AddView<TfrmMaj>(Qt::WindowMinimized);
+    progress_ = new TfrmProgress(this);
+    maj_ = AddView<TfrmMaj>(Qt::WindowMinimized, *progress_);
     statistique_ = AddView<TfrmStatistique>(Qt::WindowMinimized);
     calcul_ = AddView<TfrmCalcul>(Qt::WindowNoState);
     tirage_ = AddView<TfrmTirage>(Qt::WindowMaximized);
-    progress_ = new TfrmProgress(this);
 }
 
 ViewWindow* TfrmMaitre::View(int order) const {

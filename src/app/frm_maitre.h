@@ -48,6 +48,8 @@ public:
     QMdiArea* MdiArea() const { return mdiArea_; }
     ViewWindow* View(int order) const; // the views in creation order, from 0
 
+    void SetModeMaj(std::int32_t mode) { modemaj_ = mode; }
+    std::int32_t ModeMaj() const { return modemaj_; }
     void SetMenuAuto(bool on) { menuAuto_ = on; }
     bool MenuAuto() const { return menuAuto_; }
     bool MenuOpen() const;
@@ -68,11 +70,12 @@ private:
     void MenuStripClicked();
     void MenuTimerTick();
     void RepaintActiveView();
-    template <class View> View* AddView(Qt::WindowStates state);
+    template <class View, class... Args> View* AddView(Qt::WindowStates state, Args&... args);
 
     AppContext app_;
     bool startupOk_ = false;
     bool menuAuto_ = false;
+    std::int32_t modemaj_ = 0;
     TfrmSplash* splash_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
     QFrame* pnlMenu_ = nullptr;
