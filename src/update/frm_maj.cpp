@@ -25,6 +25,10 @@ QToolButton* PictureButton(QWidget* parent, const QString& icon, const QString& 
     button->setIconSize(QSize(32, 32));
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // The caption fits the button's width in one line.
+    QFont font = button->font();
+    font.setPixelSize(10);
+    button->setFont(font);
     button->setGeometry(8, top, 121, 65);
     return button;
 }
