@@ -20,14 +20,21 @@ template <std::size_t N> void Reset(std::array<BallTally, N>& tallies) {
     tallies.fill({});
 }
 
-// One appearance of a value in a draw of a series of `draws` draws.
-void Count(BallTally& t, double date, std::int32_t tir, std::int64_t draws) {
+// One appearance of a value in a draw.
+void Count(BallTally& t, double date, std::int32_t tir) {
     ++t.nbSortie;
     t.Date = date;
     t.Tir = tir;
     t.ecart = -1;
-    t.pourcentage = static_cast<double>(static_cast<long double>(t.nbSortie) /
-                                        static_cast<long double>(draws) * 100.0L);
+}
+
+// The share of the series' draws in which each value came out; the series is read once, and
+// its number of draws known at its end.
+template <std::size_t N> void Shares(std::array<BallTally, N>& tallies, std::int64_t draws) {
+    for (BallTally& t : tallies)
+        if (t.nbSortie > 0)
+            t.pourcentage = static_cast<double>(static_cast<long double>(t.nbSortie) /
+                                                static_cast<long double>(draws) * 100.0L);
 }
 
 template <std::size_t N> void AfterDraw(std::array<BallTally, N>& tallies) {
@@ -66,12 +73,10 @@ void Tmd::ComputeStatistics() {
                 auto q =
                     cnx.Prepare("select * from listetirage where type=:toto order by date , n_tir");
                 q.Set("toto", std::int64_t{t});
-                std::int64_t n = 0;
-                while (q.Next())
-                    ++n;
                 const int date = q.ColumnIndex("date"), tir = q.ColumnIndex("n_tir"),
                           b1 = q.ColumnIndex("b1");
-                while (q.Next()) {
+                std::int64_t n = 0;
+                for (; q.Next(); ++n) {
                     for (int k = 0; k < 7; ++k) {
                         const std::int64_t v = q.Int(b1 + k);
                         const bool inSecond = k >= 5 && t >= 2;
@@ -80,11 +85,13 @@ void Tmd::ComputeStatistics() {
                             continue;
                         BallTally& tally = inSecond ? second[static_cast<std::size_t>(v - 1)]
                                                     : main[static_cast<std::size_t>(v - 1)];
-                        Count(tally, q.Double(date), static_cast<std::int32_t>(q.Int(tir)), n);
+                        Count(tally, q.Double(date), static_cast<std::int32_t>(q.Int(tir)));
                     }
                     AfterDraw(main);
                     AfterDraw(second);
                 }
+                Shares(main, n);
+                Shares(second, n);
             }
             cnx.Execute("begin transaction");
             auto insert = cnx.Prepare(kInsert);
@@ -107,19 +114,18 @@ void Tmd::ComputeStatistics() {
                     "ListeJoker.fkrefTirage and ListeTirage.type = :toto ");
                 q.Set("toto", std::int64_t{t});
                 std::int64_t n = 0;
-                while (q.Next())
-                    ++n;
-                while (q.Next()) {
+                for (; q.Next(); ++n) {
                     const std::string joker = q.Text(2);
                     for (std::size_t c = 0; c < 7; ++c) {
                         // A single character reads as one digit, or fails.
                         const std::int32_t d =
                             ReadInteger(c < joker.size() ? joker.substr(c, 1) : "");
                         Count(digits[static_cast<std::size_t>(d)], q.Double(0),
-                              static_cast<std::int32_t>(q.Int(1)), n);
+                              static_cast<std::int32_t>(q.Int(1)));
                     }
                     AfterDraw(digits);
                 }
+                Shares(digits, n);
             }
             cnx.Execute("begin transaction");
             auto insert = cnx.Prepare(kInsert);

@@ -4,7 +4,6 @@
 #include "store/day_count.h"
 #include "store/tmd.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace quintaro {
@@ -14,13 +13,6 @@ namespace {
 constexpr const char* kDrawListColumns =
     "select libelle,reftirage,date,n_sem,n_tir,type,b1,b2,b3,b4,b5,b6,b7,joker from listetirage "
     "left join listetype on type = reftype ";
-
-// The shortest decimal form of a number: a whole day count has no fraction.
-std::string Decimal(double value) {
-    char text[64];
-    auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, end);
-}
 
 std::int64_t I(std::int32_t v) {
     return v;
@@ -104,11 +96,17 @@ void Tmd::AddJoker(const std::string& joker, std::int32_t nbgagnant) {
 
 bool Tmd::DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type) {
     try {
-        auto q = cnx.Prepare(
-            "select count(reftirage) as nb from listetirage where date = " + Decimal(date) +
-            " and n_sem = " + std::to_string(n_sem) + " and n_tir = " + std::to_string(n_tir) +
-            " and type  = " + std::to_string(type));
-        return q.Next() && q.Int(0) > 0;
+        // Asked for every line of every results file: prepared once, the values bound.
+        SqlStatement& q = Statement(
+            reqTirageExiste, "select count(reftirage) as nb from listetirage where date = "
+                             ":date and n_sem = :n_sem and n_tir = :n_tir and type  = :type");
+        q.Set("date", date);
+        q.Set("n_sem", I(n_sem));
+        q.Set("n_tir", I(n_tir));
+        q.Set("type", I(type));
+        const bool exists = q.Next() && q.Int(0) > 0;
+        q.Rewind();
+        return exists;
     } catch (const std::exception& e) {
         lastErrorText = e.what();
         return false;

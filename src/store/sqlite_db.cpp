@@ -18,8 +18,10 @@ void SqlConnection::Closer::operator()(sqlite3* db) const {
 void SqlConnection::Open(const std::filesystem::path& file) {
     Close();
     sqlite3* db = nullptr;
+    // A connection is used by one thread only: SQLite need not lock it around every call.
     int rc =
-        sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(file.c_str(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, Closer> holder(db);
     if (rc != SQLITE_OK) {
         openFailure_ = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
@@ -74,8 +76,7 @@ void SqlStatement::Set(std::string_view name, const SqlValue& value) {
     const int index = sqlite3_bind_parameter_index(stmt_.get(), parameter.c_str());
     if (index == 0)
         throw SqlError("Paramètre '" + std::string(name) + "' introuvable");
-    sqlite3_reset(stmt_.get());
-    done_ = false;
+    Rewind();
     int rc = std::visit(
         [&](const auto& v) {
             using T = std::decay_t<decltype(v)>;
@@ -94,27 +95,31 @@ void SqlStatement::Set(std::string_view name, const SqlValue& value) {
         Fail();
 }
 
+void SqlStatement::Rewind() {
+    if (!started_)
+        return;
+    sqlite3_reset(stmt_.get());
+    started_ = done_ = false;
+}
+
 int SqlStatement::Step() {
-    if (done_) {
-        sqlite3_reset(stmt_.get());
-        done_ = false;
-    }
+    if (done_)
+        Rewind();
+    started_ = true;
     int rc = sqlite3_step(stmt_.get());
     if (rc == SQLITE_ROW)
         return rc;
     done_ = true;
     if (rc != SQLITE_DONE) {
         std::string text = sqlite3_errmsg(db_);
-        sqlite3_reset(stmt_.get());
-        done_ = false;
+        Rewind();
         throw SqlError(text);
     }
     return rc;
 }
 
 void SqlStatement::Execute() {
-    sqlite3_reset(stmt_.get());
-    done_ = false;
+    Rewind();
     while (Step() == SQLITE_ROW) {
     }
 }

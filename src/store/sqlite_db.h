@@ -65,6 +65,8 @@ public:
     // Steps to the next row of a query; false after the last one. The next Execute or
     // Next after false starts the statement anew.
     bool Next();
+    // Back to the start, bindings kept: a query read only in part holds no lock any more.
+    void Rewind();
 
     int ColumnCount() const;
     std::string ColumnName(int column) const;
@@ -88,7 +90,8 @@ private:
 
     sqlite3* db_;
     std::unique_ptr<sqlite3_stmt, Finalizer> stmt_;
-    bool done_ = false;
+    bool started_ = false; // stepped since the last start
+    bool done_ = false;    // the last step reached the end
 };
 
 } // namespace quintaro

@@ -34,7 +34,8 @@ Tmd::Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appD
 // Statements belong to the connection they were prepared on; a new connection prepares
 // them anew.
 void Tmd::ForgetStatements() {
-    for (auto* statement : {&reqAjouteTirages, &reqAjouteBoules, &reqAjouteGains, &reqAjouteJokers})
+    for (auto* statement :
+         {&reqAjouteTirages, &reqAjouteBoules, &reqAjouteGains, &reqAjouteJokers, &reqTirageExiste})
         statement->reset();
 }
 
@@ -141,7 +142,7 @@ void Tmd::FillTypeTable() {
         }
     } catch (const std::exception& e) {
         dialogs.error("/!\\ Erreur lors de la mise à jour de la liste des types\r" +
-                    std::string(e.what()));
+                      std::string(e.what()));
     }
 }
 

@@ -114,6 +114,7 @@ private:
     std::optional<SqlStatement> reqAjouteBoules;
     std::optional<SqlStatement> reqAjouteGains;
     std::optional<SqlStatement> reqAjouteJokers;
+    std::optional<SqlStatement> reqTirageExiste;
     std::vector<DrawListRow> drawList;
 
     std::array<GridList, kGameTypeCount> grids;
