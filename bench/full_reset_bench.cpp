@@ -3,7 +3,7 @@
 // minimal prepared-statement loop in one transaction.
 #include "store/schema.h"
 #include "store/tmd.h"
-#include "update/offline_fetcher.h"
+#include "update/network_fetcher.h"
 #include "update/update_driver.h"
 
 #include <benchmark/benchmark.h>
@@ -51,6 +51,7 @@ public:
     }
     Tmd& md() { return *md_; }
     const Catalogue& catalogue() const { return catalogue_; }
+    const SettingsStore& settings() const { return *settings_; }
     const std::filesystem::path& dir() const { return dir_; }
 
 private:
@@ -63,7 +64,8 @@ private:
 void BM_FullReset(benchmark::State& state) {
     Installation installation;
     SilentUpdate host;
-    OfflineFetcher fetcher;
+    ExtractionObserver quiet;
+    NetworkFetcher fetcher(installation.settings(), "full_reset_bench", quiet);
     UpdateDriver driver(installation.md(), installation.catalogue(), host, fetcher);
     for (auto _ : state)
         driver.FullReset(7); // the local mode: the results files lie in the catalogue's folder
@@ -76,7 +78,8 @@ void BM_FullReset(benchmark::State& state) {
 void BM_RawInsertLowerBound(benchmark::State& state) {
     Installation installation;
     SilentUpdate host;
-    OfflineFetcher fetcher;
+    ExtractionObserver quiet;
+    NetworkFetcher fetcher(installation.settings(), "full_reset_bench", quiet);
     UpdateDriver(installation.md(), installation.catalogue(), host, fetcher).FullReset(7);
     SqlConnection& db = installation.md().Connection();
     struct Table {

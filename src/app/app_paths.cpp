@@ -20,6 +20,11 @@ std::filesystem::path ExecutableDirectory() {
     return exe.parent_path();
 }
 
+std::string ExecutableName() {
+    std::error_code ec;
+    return std::filesystem::read_symlink("/proc/self/exe", ec).filename().string();
+}
+
 std::filesystem::path SettingsFilePath(const char* xdgConfigHome, const char* home) {
     std::filesystem::path base;
     if (xdgConfigHome && *xdgConfigHome)

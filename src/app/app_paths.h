@@ -14,8 +14,9 @@ inline constexpr const char* kDatabaseFileName = "quintaro.sdb";
 std::filesystem::path CatalogueIniPathIn(const std::filesystem::path& appDir);
 std::filesystem::path CombinationTablesPathIn(const std::filesystem::path& appDir);
 
-// The directory of the running executable.
+// The directory of the running executable, and its file name.
 std::filesystem::path ExecutableDirectory();
+std::string ExecutableName();
 
 // The per-user settings file: $XDG_CONFIG_HOME/quintaro/settings.reg, with ~/.config when
 // XDG_CONFIG_HOME is unset or empty. The environment values are passed in.

@@ -1,7 +1,8 @@
 // The companion's update commands and the statistics listing.
+#include "app/app_paths.h"
 #include "cli/cli_session.h"
 #include "store/day_count.h"
-#include "update/offline_fetcher.h"
+#include "update/network_fetcher.h"
 #include "update/update_driver.h"
 
 #include <cstdio>
@@ -58,6 +59,19 @@ private:
     std::vector<std::string> lines_;
 };
 
+// An extraction without dialogs: no password, a damaged entry is not kept, messages go to err.
+class TerminalExtraction : public ExtractionObserver {
+public:
+    explicit TerminalExtraction(std::ostream& err) : err_(err) {}
+    void Refused(const std::string& name) override {
+        err_ << "/!\\ Entrée \"" << name << "\" refusée : elle sortirait du dossier /!\\\n";
+    }
+    void Message(const std::string& text) override { err_ << text << '\n'; }
+
+private:
+    std::ostream& err_;
+};
+
 struct UpdateOptions {
     std::optional<std::int32_t> mode;
     std::filesystem::path folder = std::filesystem::current_path();
@@ -96,7 +110,8 @@ int RunUpdate(const Invocation& inv, const CliEnvironment& env, std::ostream& ou
                                   ? settings.ReadInteger(kConfigurationKey, "modemaj")
                                   : kModeInternet;
     TerminalUpdate host(options.folder, options.confirmed, err);
-    OfflineFetcher fetcher;
+    TerminalExtraction extraction(err);
+    NetworkFetcher fetcher(session->settings, ExecutableName(), extraction);
     UpdateDriver driver(session->md(), session->app.catalogue, host, fetcher);
     try {
         if (fullReset)

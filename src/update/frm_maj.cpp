@@ -1,9 +1,11 @@
 #include "update/frm_maj.h"
 
+#include "app/app_paths.h"
 #include "app/frm_maitre.h"
 #include "app/gui_application.h"
 #include "update/frm_progress.h"
-#include "update/offline_fetcher.h"
+#include "update/network_fetcher.h"
+#include "update/progress_form.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -110,7 +112,8 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
         }
     } disabled(*this);
     AppContext& app = maitre.App();
-    OfflineFetcher fetcher;
+    TProgressForm extraction(&maitre);
+    NetworkFetcher fetcher(*app.settings, ExecutableName(), extraction);
     UpdateDriver driver(*app.md, app.catalogue, *this, fetcher);
     try {
         command(driver);
@@ -148,16 +151,26 @@ void TfrmMaj::Replace(std::size_t index, const std::string& line) {
     mLog_->repaint();
 }
 
-void TfrmMaj::Start(int maximum) { progress_.Start(maximum); }
-void TfrmMaj::Step(int count) { progress_.Step(count); }
-void TfrmMaj::Finish() { progress_.Finish(); }
+void TfrmMaj::Start(int maximum) {
+    progress_.Start(maximum);
+}
+void TfrmMaj::Step(int count) {
+    progress_.Step(count);
+}
+void TfrmMaj::Finish() {
+    progress_.Finish();
+}
 
 std::optional<std::string> TfrmMaj::PickResultsFile(const std::string& fileName) {
     return picker_(fileName);
 }
 
-bool TfrmMaj::Confirm(const std::string& question) { return question_(question); }
+bool TfrmMaj::Confirm(const std::string& question) {
+    return question_(question);
+}
 
-void TfrmMaj::ProcessPendingMessages() { QCoreApplication::processEvents(); }
+void TfrmMaj::ProcessPendingMessages() {
+    QCoreApplication::processEvents();
+}
 
 } // namespace quintaro

@@ -1,7 +1,7 @@
 #include "app/quintaro_error.h"
 #include "support/recording_update.h"
 #include "support/store_fixture.h"
-#include "update/offline_fetcher.h"
+#include "update/network_fetcher.h"
 #include "update/update_driver.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +15,11 @@ using Lines = std::vector<std::string>;
 class UpdateDriverTest : public test::StoreFixture {
 protected:
     UpdateDriverTest() {
-        std::string ini = "[fichier]\nnombre=2\n[adresse]\n"
-                          "url0=u0\ndestination0=loto.zip\ncsv0=loto.csv\nlib0=Loto\n"
-                          "url1=u1\ndestination1=sloto.zip\ncsv1=sloto.csv\nlib1=Super Loto\n";
+        std::string ini =
+            "[fichier]\nnombre=2\n[adresse]\n"
+            "url0=http://127.0.0.1:9/loto.zip\ndestination0=loto.zip\ncsv0=loto.csv\nlib0=Loto\n"
+            "url1=http://127.0.0.1:9/sloto.zip\ndestination1=sloto.zip\ncsv1=sloto.csv\nlib1=Super "
+            "Loto\n";
         for (int i = 0; i < 2; ++i)
             ini += "[fichier" + std::to_string(i) +
                    "]\ndate=d\nnum=n\nb1=b1\nb2=b2\nb3=b3\nb4=b4\nb5=b5\nb6=b6\nb7=b7\n"
@@ -54,7 +56,8 @@ protected:
     }
 
     test::RecordingUpdate host;
-    OfflineFetcher offline;
+    ExtractionObserver quiet;
+    NetworkFetcher offline{settings, "quintaro-test", quiet};
 };
 
 TEST_F(UpdateDriverTest, LocalFilesAreImportedThenStatisticsAndAmountsRebuilt) {
@@ -93,7 +96,7 @@ TEST_F(UpdateDriverTest, AFailingEntryDoesNotStopTheNextOne) {
     EXPECT_EQ(Count("listetirage"), 1);
 }
 
-TEST_F(UpdateDriverTest, InternetModeWithoutDownloadLogsTheFailure) {
+TEST_F(UpdateDriverTest, InternetModeWithAServerThatRefusesLogsTheFailure) {
     UpdateDriver driver(*md, catalogue, host, offline);
     driver.Update(kModeInternet);
     EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",

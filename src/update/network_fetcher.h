@@ -1,0 +1,36 @@
+#pragma once
+
+#include "update/download.h"
+#include "update/update_driver.h"
+#include "update/zip_archive.h"
+
+namespace quintaro {
+
+class SettingsStore;
+
+// The Internet mode's fetching: the web-cache purge, the download and the extraction.
+class NetworkFetcher : public ArchiveFetcher {
+public:
+    NetworkFetcher(const SettingsStore& settings, std::string userAgent,
+                   ExtractionObserver& observer, DownloadLimits limits = {})
+        : settings_(settings), userAgent_(std::move(userAgent)), observer_(observer),
+          limits_(limits) {}
+
+    void PurgeWebCache(const std::string& destination) override {
+        quintaro::PurgeWebCache(destination, settings_);
+    }
+    bool DownloadFile(const std::string& url, const std::string& destination) override {
+        return quintaro::DownloadFile(url, destination, userAgent_, limits_);
+    }
+    int UnzipToFolder(const std::string& archive, const std::string& folder) override {
+        return quintaro::UnzipToFolder(archive, folder, observer_);
+    }
+
+private:
+    const SettingsStore& settings_;
+    std::string userAgent_;
+    ExtractionObserver& observer_;
+    DownloadLimits limits_;
+};
+
+} // namespace quintaro
