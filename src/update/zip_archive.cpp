@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <zip.h>
 
 namespace quintaro {
@@ -62,6 +63,16 @@ bool Inside(const std::filesystem::path& folder, const std::filesystem::path& pa
         return false;
     const auto [r, f] = std::mismatch(root.begin(), root.end(), full.begin(), full.end());
     return r == root.end();
+}
+
+// Where an entry of that name goes, when that place lies inside the folder, links resolved.
+std::optional<std::filesystem::path> TargetOf(const std::string& folder, const std::string& name) {
+    if (!SafeEntryName(name))
+        return std::nullopt;
+    std::filesystem::path target = std::filesystem::path(folder) / name;
+    if (!Inside(folder, target))
+        return std::nullopt;
+    return target;
 }
 
 struct ZipCloser {
@@ -262,18 +273,20 @@ int TZip::Extract() {
 bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string& folder) {
     auto* archive = static_cast<zip_t*>(handle);
     const std::string& name = entry.fileName;
-    const std::filesystem::path target = std::filesystem::path(folder) / name;
-    std::error_code ec;
-    if (!SafeEntryName(name)) {
+    const std::optional<std::filesystem::path> place = TargetOf(folder, name);
+    if (!place) {
         observer_.Refused(name);
         return false;
     }
+    const std::filesystem::path& target = *place;
+    std::error_code ec;
     if (name.back() == '/') {
         std::filesystem::create_directories(target, ec);
         return false;
     }
     std::filesystem::create_directories(target.parent_path(), ec);
-    if (!Inside(folder, target)) {
+    // The folders just made may be links made by an earlier entry: look again.
+    if (!TargetOf(folder, name)) {
         observer_.Refused(name);
         return false;
     }
@@ -353,8 +366,8 @@ int UnzipToFolder(const std::string& archivePath, const std::string& folder,
         zip.fileSpecs.push_back(name);
         // The file an entry replaces goes first; a name that leads outside the folder is
         // refused at the extraction and touches nothing here.
-        if (SafeEntryName(name) && FileExistsLongPath(folder + "/" + name))
-            DeleteLongPath(folder + "/" + name);
+        if (auto target = TargetOf(folder, name); target && FileExistsLongPath(target->string()))
+            DeleteLongPath(target->string());
     }
     return zip.Extract();
 }

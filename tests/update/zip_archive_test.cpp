@@ -1,0 +1,209 @@
+#include "support/temp_dir.h"
+#include "support/zip_maker.h"
+#include "update/zip_archive.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+using test::ZipEntry;
+
+// Answers the extraction's questions as told and keeps what it was told.
+class Answers : public ExtractionObserver {
+public:
+    std::string AskPassword(const std::string& name) override {
+        asked.push_back("password " + name);
+        return password;
+    }
+    Answer AskCorrupted(const std::string& name) override {
+        asked.push_back("corrupted " + name);
+        return corrupted;
+    }
+    void Refused(const std::string& name) override { refused.push_back(name); }
+    void Message(const std::string& text) override { messages.push_back(text); }
+    void FileBegins(const std::string& name) override { begun.push_back(name); }
+    void Progress(std::uint64_t bytes) override { done += bytes; }
+    void TotalBytes(std::uint64_t bytes) override { total = bytes; }
+    bool ProcessPendingMessages() override { return ++pumps > cancelAfter; }
+
+    std::string password;
+    Answer corrupted = Answer::No;
+    int cancelAfter = 1 << 30;
+    int pumps = 0;
+    std::uint64_t done = 0, total = 0;
+    std::vector<std::string> asked, refused, messages, begun;
+};
+
+class ZipArchiveTest : public ::testing::Test {
+protected:
+    std::string Archive(const std::string& bytes) {
+        const std::string path = (dir / "a.zip").string();
+        test::WriteFile(path, bytes);
+        return path;
+    }
+    std::string Failure(const std::string& bytes) {
+        try {
+            TZip zip(answers);
+            zip.SetArchiveFile(Archive(bytes));
+        } catch (const ZipException& e) {
+            return e.what();
+        }
+        return "no failure";
+    }
+    int Unzip(const std::string& bytes) {
+        return UnzipToFolder(Archive(bytes), out.path().string(), answers);
+    }
+    std::string NotAZip() {
+        return "\"" + (dir / "a.zip").string() + "\"\nis not a valid Zip file.";
+    }
+
+    test::TempDir dir, out;
+    Answers answers;
+};
+
+TEST_F(ZipArchiveTest, ExtractsEveryEntryIntoTheFolderReplacingWhatWasThere) {
+    const std::string csv(200000, 'x');
+    test::WriteFile(out / "loto.csv", "old");
+    std::filesystem::create_directory(out / "sub");
+    EXPECT_EQ(Unzip(test::MakeZip({{"loto.csv", csv}, {"sub/deeper/b.txt", "b"}, {"dir/", ""}})),
+              2);
+    EXPECT_EQ(test::ReadFile(out / "loto.csv"), csv);
+    EXPECT_EQ(test::ReadFile(out / "sub" / "deeper" / "b.txt"), "b");
+    EXPECT_EQ(answers.begun, (std::vector<std::string>{"loto.csv", "sub/deeper/b.txt"}));
+    EXPECT_EQ(answers.total, 200001u);
+    EXPECT_EQ(answers.done, 200001u);
+    EXPECT_FALSE(std::filesystem::exists(out / "loto.csv.part"));
+}
+
+TEST_F(ZipArchiveTest, ReadsTheDirectoryBehindACommentOrPrependedData) {
+    const std::string zip = test::MakeZip({{"a.csv", "aaa"}, {"b.csv", "bbb"}}, "a comment");
+    TZip zip1(answers);
+    zip1.SetArchiveFile(Archive(zip));
+    ASSERT_EQ(zip1.EntryCount(), 2);
+    EXPECT_EQ(zip1.EndRecord().comment, "a comment");
+    EXPECT_EQ(zip1.EntryInfo(1).fileName, "b.csv");
+    EXPECT_THROW(zip1.EntryInfo(2), ZipException);
+    try {
+        zip1.EntryInfo(-1);
+    } catch (const ZipException& e) {
+        EXPECT_STREQ(e.what(), "Index range error");
+    }
+    EXPECT_EQ(Unzip(std::string(5000, 'p') + zip), 2);
+    EXPECT_EQ(test::ReadFile(out / "b.csv"), "bbb");
+}
+
+TEST_F(ZipArchiveTest, BadArchivesFailWithTheWrappersTexts) {
+    const std::string zip = test::MakeZip({{"a.csv", "aaa"}});
+    std::string damaged = zip;
+    damaged[damaged.find("PK\x01\x02")] = 'Q';
+    EXPECT_EQ(Failure(""), NotAZip());
+    EXPECT_EQ(Failure("<html>404</html>"), NotAZip());
+    EXPECT_EQ(Failure(zip.substr(0, zip.size() - 10)), NotAZip());
+    EXPECT_EQ(Failure(damaged), "Error reading CentralFileHeader.");
+    EXPECT_EQ(Failure(zip.substr(zip.size() - 22 - 10)), "Error reading CentralFileHeader.");
+}
+
+TEST_F(ZipArchiveTest, ACentralDirectoryAbove1024000BytesIsRefused) {
+    std::vector<test::RawHeader> headers(16, {"f00", 20, 64000 - 46 - 3});
+    TZip zip(answers);
+    zip.SetArchiveFile(Archive(test::RawDirectoryZip(headers)));
+    EXPECT_EQ(zip.EntryCount(), 16);
+    headers[0].extraLength += 1;
+    EXPECT_EQ(Failure(test::RawDirectoryZip(headers)), NotAZip());
+}
+
+TEST_F(ZipArchiveTest, OemNamesAreConvertedForDosAndWindowsArchivers) {
+    struct Case {
+        std::uint16_t versionMadeBy;
+        const char* name;
+    };
+    const Case cases[] = {{0x0014, "\xE9t\xE9"},
+                          {0x0614, "\xE9t\xE9"},
+                          {0x0B32, "\xE9t\xE9"},
+                          {0x0314, "\x82t\x82"},
+                          {0x0B14, "\x82t\x82"}};
+    for (const Case& c : cases) {
+        TZip zip(answers);
+        zip.SetArchiveFile(Archive(test::RawDirectoryZip({{"\x82t\x82", c.versionMadeBy}})));
+        EXPECT_EQ(zip.EntryInfo(0).fileName, c.name) << std::hex << c.versionMadeBy;
+    }
+}
+
+TEST_F(ZipArchiveTest, AMissingArchiveIsCreatedEmpty) {
+    const std::string path = (dir / "missing.zip").string();
+    EXPECT_EQ(UnzipToFolder(path, out.path().string(), answers), 0);
+    EXPECT_EQ(std::filesystem::file_size(path), 22u);
+    EXPECT_THROW(UnzipToFolder((dir / "no" / "such.zip").string(), out.path().string(), answers),
+                 ZipException);
+}
+
+TEST_F(ZipArchiveTest, NamesLeadingOutsideTheFolderAreRefused) {
+    test::WriteFile(dir / "victim.txt", "keep");
+    const std::string zip = test::MakeZip(
+        {{"../victim.txt", "evil"}, {"/tmp/quintaro-absolute.txt", "evil"}, {"ok.csv", "fine"}});
+    EXPECT_EQ(Unzip(zip), 1);
+    EXPECT_EQ(test::ReadFile(dir / "victim.txt"), "keep");
+    EXPECT_FALSE(std::filesystem::exists("/tmp/quintaro-absolute.txt"));
+    EXPECT_EQ(answers.refused,
+              (std::vector<std::string>{"../victim.txt", "/tmp/quintaro-absolute.txt"}));
+    EXPECT_EQ(test::ReadFile(out / "ok.csv"), "fine");
+
+    // Nor through a link inside the folder.
+    std::filesystem::create_directory_symlink(dir.path(), out / "link");
+    EXPECT_EQ(Unzip(test::MakeZip({{"link/victim.txt", "evil"}})), 0);
+    EXPECT_EQ(test::ReadFile(dir / "victim.txt"), "keep");
+}
+
+TEST_F(ZipArchiveTest, ACrcMismatchIsAskedAbout) {
+    std::string zip = test::MakeZip({{"data.csv", "0123456789abcdef", true}});
+    zip[zip.find("0123456789abcdef") + 3] = 'X';
+    EXPECT_EQ(Unzip(zip), 0);
+    EXPECT_EQ(answers.asked, std::vector<std::string>{"corrupted data.csv"});
+    EXPECT_FALSE(std::filesystem::exists(out / "data.csv"));
+
+    answers.corrupted = ExtractionObserver::Answer::Yes;
+    EXPECT_EQ(Unzip(zip), 1);
+    EXPECT_EQ(test::ReadFile(out / "data.csv"), "012X456789abcdef");
+}
+
+TEST_F(ZipArchiveTest, AnEncryptedEntryNeedsItsPassword) {
+    const std::string zip = test::MakeZip({{"secret.csv", "hidden", false, "sesame"}});
+    EXPECT_EQ(Unzip(zip), 0);
+    EXPECT_EQ(answers.asked, std::vector<std::string>{"password secret.csv"});
+    EXPECT_FALSE(std::filesystem::exists(out / "secret.csv"));
+    answers.password = "sesame";
+    EXPECT_EQ(Unzip(zip), 1);
+    EXPECT_EQ(test::ReadFile(out / "secret.csv"), "hidden");
+}
+
+TEST_F(ZipArchiveTest, AnEntryHoldingMoreThanItDeclaresIsNotWrittenPastIt) {
+    // 20 MB of zeros deflate to a few kilobytes; the headers are made to claim 1000 bytes.
+    std::string zip = test::MakeZip({{"bomb.csv", std::string(20 << 20, '\0')}});
+    const std::string declared("\xE8\x03\x00\x00", 4); // 1000, little-endian
+    for (std::size_t at : {zip.find("PK\x03\x04") + 22, zip.find("PK\x01\x02") + 24})
+        zip.replace(at, 4, declared);
+    EXPECT_EQ(Unzip(zip), 0);
+    EXPECT_FALSE(std::filesystem::exists(out / "bomb.csv"));
+    EXPECT_FALSE(std::filesystem::exists(out / "bomb.csv.part"));
+}
+
+TEST_F(ZipArchiveTest, CancelStopsTheExtraction) {
+    answers.cancelAfter = 0;
+    EXPECT_EQ(Unzip(test::MakeZip({{"a.csv", "a"}, {"b.csv", "b"}})), 0);
+    EXPECT_FALSE(std::filesystem::exists(out / "b.csv"));
+}
+
+TEST_F(ZipArchiveTest, AMissingFolderIsAMessageAndNoExtraction) {
+    TZip zip(answers);
+    zip.SetArchiveFile(Archive(test::MakeZip({{"a.csv", "a"}})));
+    zip.fileSpecs = {"a.csv"};
+    zip.extractFolder = (dir / "nowhere").string();
+    EXPECT_EQ(zip.Extract(), 0);
+    EXPECT_EQ(answers.messages, std::vector<std::string>{"Unable to extract files to:\n\"" +
+                                                         (dir / "nowhere").string() +
+                                                         "\"\nThis folder does not exist."});
+}
+
+} // namespace
+} // namespace quintaro
