@@ -1,6 +1,7 @@
 #include "store/sqlite_db.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/zip_maker.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -176,11 +177,14 @@ protected:
                                              "15/03/2023;2023021;8;9;10;11;12;13;14;3;2\n");
     }
     std::vector<std::string> Import(int added) {
-        return {" Traitement de " + (app / "loto.csv").string(), " Il y a 3 enregistrements",
+        return {" Traitement de " + (app / "loto.csv").string(),
+                " Il y a 3 enregistrements",
                 " Ajout terminé",
                 " Mise à jour du Loto terminée ajout de " + std::to_string(added) +
                     " enregistrements",
-                "Calcule des statistiques OK", "Chargement des données OK", "Mise à jour terminée"};
+                "Calcule des statistiques OK",
+                "Chargement des données OK",
+                "Mise à jour terminée"};
     }
     static std::string Joined(const std::vector<std::string>& lines) {
         std::string text;
@@ -233,6 +237,28 @@ TEST_F(CliUpdateTest, StatPrintsTheSeriesOfAGame) {
     EXPECT_EQ(rows[48], "stat\t0\t49\t0\t0.0000\t29/12/1899\t0\t1");
     EXPECT_EQ(rows[49], "stat\t20\t0\t0\t0.0000\t29/12/1899\t0\t-1");
     EXPECT_EQ(Run({"stat"}).status, 2);
+}
+
+} // namespace
+} // namespace quintaro
+
+namespace quintaro {
+namespace {
+
+TEST_F(CliUpdateTest, MajInTheInternetModeFetchesFileAddresses) {
+    test::WriteFile(folder / "loto.zip",
+                    test::MakeZip({{"loto.csv", test::ReadFile(folder / "loto.csv")}}));
+    std::string ini = test::ReadFile(app / "quintaro.INI");
+    ini.replace(ini.find("url0=u"), 6, "url0=file://" + (folder / "loto.zip").string());
+    test::WriteFile(app / "quintaro.INI", ini);
+    auto result = Run({"maj", "--mode", "internet"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string dest = (app / "loto.zip").string();
+    auto expected = Import(2);
+    expected.insert(expected.begin(),
+                    {"Téléchargement de " + dest + " OK", " Décompression de " + dest + " OK"});
+    EXPECT_EQ(result.out, Joined(expected));
+    EXPECT_FALSE(std::filesystem::exists(dest));
 }
 
 } // namespace

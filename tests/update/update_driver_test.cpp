@@ -1,9 +1,12 @@
 #include "app/quintaro_error.h"
+#include "support/http_server.h"
 #include "support/recording_update.h"
 #include "support/store_fixture.h"
+#include "support/zip_maker.h"
 #include "update/network_fetcher.h"
 #include "update/update_driver.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace quintaro {
@@ -104,6 +107,37 @@ TEST_F(UpdateDriverTest, InternetModeWithAServerThatRefusesLogsTheFailure) {
                                  "Téléchargement de " + Dest(1) + " ...",
                                  "/!\\ Erreur lors du téléchargement de " + Dest(1) + " /!\\"},
                                 Closing()}));
+}
+
+TEST_F(UpdateDriverTest, InternetModeDownloadsUnpacksAndImportsEachEntry) {
+    test::HttpServer server;
+    server.Route("/sloto.zip",
+                 {200, test::MakeZip({{"sloto.csv", File({"17/03/2023"})}}), {}, false});
+    std::string ini = test::ReadFile(app / "quintaro.INI");
+    for (const char* name : {"/loto.zip", "/sloto.zip"})
+        ini.replace(ini.find("http://127.0.0.1:9" + std::string(name)),
+                    std::string("http://127.0.0.1:9").size() + std::strlen(name), server.Url(name));
+    test::WriteFile(app / "quintaro.INI", ini);
+    catalogue = Catalogue();
+    LoadSourceCatalogue(catalogue, app / "quintaro.INI");
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",
+                                 "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                                 "Téléchargement de " + Dest(1) + " OK",
+                                 " Décompression de " + Dest(1) + " OK"},
+                                Import(1, 1, 2),
+                                Closing()}));
+    EXPECT_FALSE(std::filesystem::exists(Dest(0)));
+    EXPECT_FALSE(std::filesystem::exists(Dest(1)));
+    EXPECT_EQ(Count("listetirage"), 1);
+
+    // An answer that is no archive fails the extraction.
+    server.Route("/sloto.zip", {200, "<html>maintenance</html>", {}, false});
+    host.lines.clear();
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines[4], " /!\\ Erreur lors de la Décompression de " + Dest(1) + " /!\\");
+    EXPECT_FALSE(std::filesystem::exists(Dest(1)));
 }
 
 TEST_F(UpdateDriverTest, FichiersModeChecksCopiesOrCancelsEachEntry) {
