@@ -186,6 +186,17 @@ void TfrmMaitre::ShowHelpContext(int context) {
     help_->ShowContext(context);
 }
 
+void TfrmMaitre::closeEvent(QCloseEvent* event) {
+    for (int order = 0; ViewWindow* view = View(order); ++order)
+        view->WriteSettings();
+    try {
+        Settings().Save();
+    } catch (const std::exception& e) {
+        ShowStandardError(e.what());
+    }
+    QMainWindow::closeEvent(event);
+}
+
 bool TfrmMaitre::MenuOpen() const {
     return pnlMenu_->width() != kMenuStripWidth;
 }

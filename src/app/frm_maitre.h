@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/configuration_settings.h"
 #include "app/startup.h"
 
 #include <QMainWindow>
@@ -48,8 +49,8 @@ public:
     QMdiArea* MdiArea() const { return mdiArea_; }
     ViewWindow* View(int order) const; // the views in creation order, from 0
 
-    void SetModeMaj(std::int32_t mode) { modemaj_ = mode; }
-    std::int32_t ModeMaj() const { return modemaj_; }
+    // The settings the settings view hands over, read by the other views.
+    CurrentSettings& Current() { return current_; }
     void SetMenuAuto(bool on) { menuAuto_ = on; }
     bool MenuAuto() const { return menuAuto_; }
     bool MenuOpen() const;
@@ -61,6 +62,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The end of a normal run: the views write back their settings.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void SplashMessage(const std::string& text) override;
@@ -75,7 +78,7 @@ private:
     AppContext app_;
     bool startupOk_ = false;
     bool menuAuto_ = false;
-    std::int32_t modemaj_ = 0;
+    CurrentSettings current_;
     TfrmSplash* splash_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
     QFrame* pnlMenu_ = nullptr;

@@ -19,6 +19,8 @@ public:
     int HelpContext() const { return helpContext_; }
     // True when the request was handled.
     bool HandleHelpRequest(int command, int data);
+    // Writes back what the view remembers, at the end of a normal run.
+    virtual void WriteSettings() {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

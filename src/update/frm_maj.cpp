@@ -124,11 +124,11 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
 }
 
 void TfrmMaj::cmdMajNewClick() {
-    Run([this](UpdateDriver& driver) { driver.Update(maitre.ModeMaj()); });
+    Run([this](UpdateDriver& driver) { driver.Update(maitre.Current().modemaj); });
 }
 
 void TfrmMaj::cmdMajtotalClick() {
-    Run([this](UpdateDriver& driver) { driver.FullReset(maitre.ModeMaj()); });
+    Run([this](UpdateDriver& driver) { driver.FullReset(maitre.Current().modemaj); });
 }
 
 std::size_t TfrmMaj::Append(const std::string& line) {

@@ -23,7 +23,7 @@ protected:
         maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
         maitre->CreateViews();
         maj = static_cast<TfrmMaj*>(maitre->View(3));
-        maitre->SetModeMaj(1);
+        maitre->Current().modemaj = 1;
     }
     QStringList Log() const { return maj->Log()->toPlainText().split(QLatin1Char('\n')); }
 
