@@ -17,7 +17,8 @@ namespace {
 
 QCheckBox* CheckBox(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
     auto* box = new QCheckBox(caption, parent);
-    box->setGeometry(x, y, w, h);
+    // This desktop's font may be wider than the one the layout was drawn for.
+    box->setGeometry(x, y, std::max(w, box->sizeHint().width()), h);
     return box;
 }
 
