@@ -2,6 +2,7 @@
 
 #include "app/gui_application.h"
 #include "app/version.h"
+#include "ui/log_pane.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -57,17 +58,8 @@ TfrmSplash::TfrmSplash(QWidget* owner)
 
     Memo1_ = new QPlainTextEdit(inner);
     Memo1_->setGeometry(0, 48, 561, 225);
-    Memo1_->setReadOnly(true);
-    Memo1_->setFrameShape(QFrame::NoFrame);
+    StyleAsLogPane(*Memo1_);
     Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPixelSize(11);
-    Memo1_->setFont(mono);
-    QPalette memo = Memo1_->palette();
-    memo.setColor(QPalette::Base, Qt::black);
-    memo.setColor(QPalette::Text, QColor(0, 255, 0));
-    Memo1_->setPalette(memo);
 
     lblCopyright_ = MakeLabel(inner, 8, 276, 11, false, palette().color(QPalette::WindowText));
 

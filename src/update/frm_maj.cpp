@@ -3,6 +3,7 @@
 #include "app/app_paths.h"
 #include "app/frm_maitre.h"
 #include "app/gui_application.h"
+#include "ui/log_pane.h"
 #include "update/frm_progress.h"
 #include "update/network_fetcher.h"
 #include "update/progress_form.h"
@@ -78,19 +79,10 @@ TfrmMaj::TfrmMaj(TfrmMaitre& maitre, TfrmProgress& progress)
     connect(cmdMajtotal_, &QToolButton::clicked, this, &TfrmMaj::cmdMajtotalClick);
 
     mLog_ = new QPlainTextEdit(page);
-    mLog_->setReadOnly(true);
-    mLog_->setFrameShape(QFrame::NoFrame);
+    StyleAsLogPane(*mLog_);
     mLog_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mLog_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mLog_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPixelSize(11);
-    mLog_->setFont(mono);
-    QPalette colours = mLog_->palette();
-    colours.setColor(QPalette::Base, Qt::black);
-    colours.setColor(QPalette::Text, QColor(0, 255, 0));
-    mLog_->setPalette(colours);
 
     layout->addWidget(panel);
     layout->addWidget(mLog_, 1);
