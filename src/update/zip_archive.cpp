@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
+#include <tuple>
 #include <zip.h>
 
 namespace quintaro {
@@ -73,6 +76,21 @@ std::optional<std::filesystem::path> TargetOf(const std::string& folder, const s
     if (!Inside(folder, target))
         return std::nullopt;
     return target;
+}
+
+// Whether the file was last written before the entry, whose time is a local DOS date and time.
+bool OlderThanEntry(const std::filesystem::path& file, const TFileInfo& entry) {
+    struct stat status;
+    if (::stat(file.c_str(), &status) != 0)
+        return true;
+    std::tm local{};
+    localtime_r(&status.st_mtime, &local);
+    const auto fileTime = std::make_tuple(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                          local.tm_hour, local.tm_min, local.tm_sec);
+    const auto entryTime =
+        std::make_tuple(1980 + (entry.modDate >> 9), (entry.modDate >> 5) & 15, entry.modDate & 31,
+                        entry.modTime >> 11, (entry.modTime >> 5) & 63, (entry.modTime & 31) * 2);
+    return fileTime < entryTime;
 }
 
 struct ZipCloser {
@@ -270,6 +288,24 @@ int TZip::Extract() {
     return count;
 }
 
+bool TZip::MayOverwrite(const std::filesystem::path& target, const TFileInfo& entry) {
+    const bool older = OlderThanEntry(target, entry);
+    if ((extractOptions & (1 | 2 | 8)) == 0)
+        return true;
+    if ((extractOptions & (1 | 2)) != 0)
+        return older;
+    switch (observer_.AskOverwrite(entry.fileName, older)) {
+    case ExtractionObserver::Answer::Yes:
+        return true;
+    case ExtractionObserver::Answer::Cancel:
+        cancelled_ = true;
+        return false;
+    case ExtractionObserver::Answer::No:
+        return false;
+    }
+    return false;
+}
+
 bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string& folder) {
     auto* archive = static_cast<zip_t*>(handle);
     const std::string& name = entry.fileName;
@@ -290,8 +326,8 @@ bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string&
         observer_.Refused(name);
         return false;
     }
-    if (std::filesystem::exists(target, ec) && (extractOptions & 3) != 0)
-        return false; // kept: only an older file would be replaced, and it was just deleted
+    if (std::filesystem::exists(target, ec) && !MayOverwrite(target, entry))
+        return false;
 
     const zip_int64_t index = zip_name_locate(archive, entry.storedName.c_str(), ZIP_FL_ENC_RAW);
     zip_stat_t stat;

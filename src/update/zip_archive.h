@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -90,6 +91,9 @@ public:
 private:
     void ReadDirectory();
     bool ExtractEntry(void* archive, const TFileInfo& entry, const std::string& folder);
+    // Options 1 and 2 replace only a file older than the entry; option 8 asks; none of them
+    // replaces.
+    bool MayOverwrite(const std::filesystem::path& target, const TFileInfo& entry);
 
     ExtractionObserver& observer_;
     std::string archiveFile_;

@@ -20,6 +20,10 @@ public:
         asked.push_back("corrupted " + name);
         return corrupted;
     }
+    Answer AskOverwrite(const std::string& name, bool older) override {
+        asked.push_back((older ? "older " : "newer ") + name);
+        return overwrite;
+    }
     void Refused(const std::string& name) override { refused.push_back(name); }
     void Message(const std::string& text) override { messages.push_back(text); }
     void FileBegins(const std::string& name) override { begun.push_back(name); }
@@ -29,6 +33,7 @@ public:
 
     std::string password;
     Answer corrupted = Answer::No;
+    Answer overwrite = Answer::No;
     int cancelAfter = 1 << 30;
     int pumps = 0;
     std::uint64_t done = 0, total = 0;
@@ -192,6 +197,35 @@ TEST_F(ZipArchiveTest, CancelStopsTheExtraction) {
     answers.cancelAfter = 0;
     EXPECT_EQ(Unzip(test::MakeZip({{"a.csv", "a"}, {"b.csv", "b"}})), 0);
     EXPECT_FALSE(std::filesystem::exists(out / "b.csv"));
+}
+
+TEST_F(ZipArchiveTest, ExistingFilesAreReplacedAsTheOptionsSay) {
+    const std::string archive = Archive(test::MakeZip({{"a.csv", "new"}}));
+    auto extract = [&](std::uint32_t options) {
+        TZip zip(answers);
+        zip.SetArchiveFile(archive);
+        zip.fileSpecs = {"a.csv"};
+        zip.extractFolder = out.path().string();
+        zip.extractOptions = options;
+        return zip.Extract();
+    };
+    const auto longAgo =
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 30);
+    struct Case {
+        std::uint32_t options;
+        bool older;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {1, false, false}, {1, true, true}, {2, true, true}, {0, false, true}, {8, true, false}};
+    for (const Case& c : cases) {
+        test::WriteFile(out / "a.csv", "old");
+        if (c.older)
+            std::filesystem::last_write_time(out / "a.csv", longAgo);
+        EXPECT_EQ(extract(c.options), c.replaced ? 1 : 0) << c.options << " " << c.older;
+        EXPECT_EQ(test::ReadFile(out / "a.csv"), c.replaced ? "new" : "old") << c.options;
+    }
+    EXPECT_EQ(answers.asked, std::vector<std::string>{"older a.csv"});
 }
 
 TEST_F(ZipArchiveTest, AMissingFolderIsAMessageAndNoExtraction) {
