@@ -26,14 +26,6 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
            });
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<std::int32_t> TryParseInt32(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);

@@ -11,8 +11,6 @@ namespace quintaro {
 std::string AsciiLower(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-std::string_view TrimBlanks(std::string_view text);
-
 // A decimal integer with an optional sign and nothing else; nullopt when the text is
 // not one or does not fit.
 std::optional<std::int32_t> TryParseInt32(std::string_view text);

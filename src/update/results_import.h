@@ -30,7 +30,6 @@ public:
     // the whole file back.
     void ImportNewDraws(int i);
     void ClearRows();
-    std::int32_t Added() const { return added_; }
 
 private:
     using Row = std::vector<std::string>;

@@ -78,8 +78,6 @@ public:
     int EntryCount() const { return static_cast<int>(entries_.size()); }
     TFileInfo EntryInfo(int i) const;
     const TEOCHInfo& EndRecord() const { return end_; }
-    bool OemNames() const { return oemNames_; }
-    void SetPassword(const std::string& password) { password_ = password; }
 
     // The number of files extracted.
     int Extract();
