@@ -104,6 +104,10 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
         }
     } disabled(*this);
     AppContext& app = maitre.App();
+    // After a failed start-up, in the second before the program closes, there is nothing to
+    // update.
+    if (!maitre.StartupSucceeded())
+        return;
     TProgressForm extraction(&maitre);
     NetworkFetcher fetcher(*app.settings, ExecutableName(), extraction);
     UpdateDriver driver(*app.md, app.catalogue, *this, fetcher);
