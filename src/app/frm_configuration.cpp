@@ -122,12 +122,12 @@ void TfrmConfiguration::cbxMenuAutoClick() {
 
 void TfrmConfiguration::cbxSauveBoulleClick() {
     maitre.Current().sauveBoule = cbxSauveBoulle->isChecked();
-    Tmd* md = maitre.App().md.get();
-    if (!cbxSauveBoulle->isChecked() || !md)
+    if (!cbxSauveBoulle->isChecked() || !maitre.StartupSucceeded())
         return;
     // The mirror takes the grids of the database, also when no view has loaded them yet.
-    md->LoadGrids();
-    md->SaveGridsToSettings();
+    Tmd& md = *maitre.App().md;
+    md.LoadGrids();
+    md.SaveGridsToSettings();
 }
 
 void TfrmConfiguration::rgMiseaJourClick(int item) { maitre.Current().modemaj = ModeOfItem(item); }
