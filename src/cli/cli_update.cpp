@@ -1,5 +1,6 @@
 // The companion's update commands and the statistics listing.
 #include "app/app_paths.h"
+#include "app/configuration_settings.h"
 #include "cli/cli_session.h"
 #include "store/day_count.h"
 #include "update/network_fetcher.h"
@@ -12,8 +13,6 @@
 namespace quintaro::cli {
 
 namespace {
-
-constexpr const char* kConfigurationKey = "\\Software\\VELMORA\\QUINTARO\\CONFIGURATION";
 
 // The log kept as lines, printed in their final text once the update is over; the Fichiers
 // mode's "picked" file is the entry's file name in the given folder.

@@ -1,18 +1,11 @@
 #include "update/update_driver.h"
 
 #include "app/text_util.h"
+#include "update/file_paths.h"
 
 #include <filesystem>
 
 namespace quintaro {
-
-namespace {
-
-std::string NamePart(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-
-} // namespace
 
 UpdateDriver::UpdateDriver(Tmd& md, const Catalogue& catalogue, UpdateHost& host,
                            ArchiveFetcher& fetcher)
@@ -79,9 +72,8 @@ void UpdateDriver::Update(std::int32_t mode) {
             import_.LoadResultsFile(type);
             import_.ImportNewDraws(type);
         }
-        std::error_code ec;
-        if (std::filesystem::is_regular_file(entry.destination, ec))
-            std::filesystem::remove(entry.destination, ec);
+        if (FileExistsLongPath(entry.destination))
+            DeleteLongPath(entry.destination);
     }
 
     const std::size_t statistics = host_.Append("Calcule des statistiques ...");
