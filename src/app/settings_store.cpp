@@ -70,15 +70,19 @@ void SetValueIn(Tree& tree, const std::string& path, const std::string& name, co
         it->second.second = value;
 }
 
+void AppendHex(std::string& out, unsigned char byte) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    out += digits[byte >> 4];
+    out += digits[byte & 15];
+}
+
 // Names and strings are written between quotes; quotes, "%" and control bytes as %XX.
 std::string Quote(std::string_view text) {
-    static const char* hex = "0123456789ABCDEF";
     std::string out = "\"";
     for (unsigned char c : text) {
         if (c < 0x20 || c == 0x7F || c == '"' || c == '%') {
             out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
+            AppendHex(out, c);
         } else {
             out += static_cast<char>(c);
         }
@@ -119,7 +123,6 @@ std::optional<std::string> Unquote(std::string_view& text) {
 }
 
 std::string Serialize(const Tree& tree) {
-    static const char* hex = "0123456789abcdef";
     std::string out = std::string(kHeader) + '\n';
     for (const auto& [folded, key] : tree) {
         out += "key " + Quote("\\" + key.path) + '\n';
@@ -130,8 +133,7 @@ std::string Serialize(const Tree& tree) {
             } else if (auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) {
                 out += "binary " + Quote(name) + ' ';
                 for (std::uint8_t b : *bytes) {
-                    out += hex[b >> 4];
-                    out += hex[b & 15];
+                    AppendHex(out, b);
                 }
                 out += '\n';
             } else {
