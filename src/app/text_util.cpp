@@ -54,6 +54,13 @@ std::string WithUnixLineBreaks(std::string_view text) {
     return out;
 }
 
+std::string FormatFixed(double value, int decimals) {
+    char buffer[400]; // the widest double in fixed notation, with room for the decimals
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
 std::string FormatMessage(std::string_view pattern, std::string_view argument) {
     std::string out(pattern);
     if (auto pos = out.find("%s"); pos != std::string::npos)

@@ -18,6 +18,10 @@ std::optional<std::int32_t> TryParseInt32(std::string_view text);
 // A message's line breaks (CR LF, or CR alone) as LF.
 std::string WithUnixLineBreaks(std::string_view text);
 
+// A number with a fixed count of decimals and "." as the separator, whatever the process's
+// locale: FormatFixed(2.5, 2) is "2.50".
+std::string FormatFixed(double value, int decimals);
+
 // Replaces the first "%s" of a message pattern.
 std::string FormatMessage(std::string_view pattern, std::string_view argument);
 

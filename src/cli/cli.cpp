@@ -4,7 +4,6 @@
 #include "cli/cli_session.h"
 #include "store/day_count.h"
 
-#include <cstdio>
 #include <map>
 #include <ostream>
 
@@ -105,9 +104,7 @@ double DateArgument(const std::string& text, const char* what) {
 }
 
 std::string Amount(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    return FormatFixed(value, 2);
 }
 
 void Row(std::ostream& out, const std::vector<std::string>& fields) {

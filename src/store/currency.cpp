@@ -1,7 +1,8 @@
 #include "store/currency.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "app/text_util.h"
+
+#include <charconv>
 
 namespace quintaro {
 
@@ -10,16 +11,18 @@ double ToFrancs(double euros) {
 }
 
 std::string FormatGroupedAmount(double value, char decimalSeparator, char groupSeparator) {
+    // Nine significant digits first, so a sum of amounts shows its cents, not its binary noise.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.8e", value);
-    const double rounded = std::strtod(buffer, nullptr);
-    std::snprintf(buffer, sizeof buffer, "%.2f", rounded);
-    std::string plain = buffer;
+    const auto nine =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 8);
+    double rounded = 0.0;
+    std::from_chars(buffer, nine.ptr, rounded);
+    std::string plain = FormatFixed(rounded, 2);
     if (plain == "-0.00")
         plain = "0.00";
 
     std::string out;
-    std::size_t start = plain[0] == '-' ? 1 : 0;
+    const std::size_t start = plain[0] == '-' ? 1 : 0;
     const std::size_t point = plain.find('.');
     out.append(plain, 0, start);
     for (std::size_t i = start; i < point; ++i) {

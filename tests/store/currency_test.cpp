@@ -1,5 +1,8 @@
+#include "app/text_util.h"
 #include "store/currency.h"
 #include "store/day_count.h"
+#include "support/french_locale.h"
+#include "update/value_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +26,17 @@ TEST(FormatGroupedAmount, GroupsDigitsAndKeepsNineSignificantDigits) {
     for (const Case& c : cases)
         EXPECT_EQ(FormatGroupedAmount(c.value, ',', ' '), c.text) << c.value;
     EXPECT_EQ(FormatGroupedAmount(ToFrancs(15.5), ',', ' '), "101,67");
+}
+
+// A French desktop sets the C library's locale from the environment; the core's numbers must
+// not follow it.
+TEST(FormatGroupedAmount, IgnoresTheProcessLocale) {
+    test::FrenchLocale french;
+    ASSERT_TRUE(french.Active()) << "fr_FR.UTF-8 is not generated: run scripts/setup";
+    EXPECT_EQ(FormatGroupedAmount(1234.5, ',', ' '), "1 234,50");
+    EXPECT_EQ(FormatGroupedAmount(-0.001, '.', ','), "0.00");
+    EXPECT_EQ(FormatFixed(2.5, 4), "2.5000");
+    EXPECT_EQ(ReadDecimal("1234.5"), 1234.5L);
 }
 
 TEST(ToFrancs, RoundsTheExtendedProductOnce) {
