@@ -29,14 +29,22 @@ StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host) {
         LoadSourceCatalogue(app.catalogue, CatalogueIniPathIn(app.appDir));
         if (!md.LoadCombinationTables())
             Fail(host, "/!\\ Erreur lors du chargement des tables de calculs /!\\", md.LastError());
-        if (md.SchemaConforms()) {
+        switch (md.CheckSchema()) {
+        case SchemaCheck::Conforms:
             host.SplashMessage("base oK ");
-        } else {
+            md.EnsureDrawLookupIndex();
+            break;
+        case SchemaCheck::Differs:
             host.SplashMessage("base non conforme");
+            // The grids saved in the profile are restored into the new database before it
+            // takes the old one's place.
             if (!md.RegenerateDatabase())
                 Fail(host, "/!\\ Erreur lors de la régénération de la base /!\\", md.LastError());
             host.SplashMessage("Base régénérée");
-            md.ImportGridsFromSettings();
+            break;
+        case SchemaCheck::Unreadable:
+            // Never rebuild a database that could not be read: it holds the draws and grids.
+            Fail(host, "/!\\ Erreur lors de la lecture de la base /!\\", md.LastError());
         }
         host.SplashMessage("Chargement des données");
         host.ProcessPendingMessages();

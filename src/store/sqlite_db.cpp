@@ -11,6 +11,14 @@ namespace {
 constexpr int kBusyTimeoutMs = 5000;
 } // namespace
 
+bool SqlError::Busy() const {
+    return code_ == SQLITE_BUSY || code_ == SQLITE_LOCKED;
+}
+
+bool SqlError::DamagedFile() const {
+    return code_ == SQLITE_NOTADB || code_ == SQLITE_CORRUPT;
+}
+
 void SqlConnection::Closer::operator()(sqlite3* db) const {
     sqlite3_close_v2(db);
 }
@@ -25,7 +33,7 @@ void SqlConnection::Open(const std::filesystem::path& file) {
     std::unique_ptr<sqlite3, Closer> holder(db);
     if (rc != SQLITE_OK) {
         openFailure_ = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        throw SqlError(openFailure_);
+        throw SqlError(openFailure_, rc & 0xFF);
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     db_ = std::move(holder);
@@ -48,7 +56,7 @@ void SqlConnection::Execute(const std::string& sql) {
     if (sqlite3_exec(Handle(), sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
         std::string text = message ? message : sqlite3_errmsg(db_.get());
         sqlite3_free(message);
-        throw SqlError(text);
+        throw SqlError(text, sqlite3_errcode(db_.get()) & 0xFF);
     }
 }
 
@@ -57,7 +65,7 @@ SqlStatement SqlConnection::Prepare(const std::string& sql) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) !=
         SQLITE_OK)
-        throw SqlError(sqlite3_errmsg(db));
+        throw SqlError(sqlite3_errmsg(db), sqlite3_errcode(db) & 0xFF);
     if (!stmt)
         throw SqlError("Requête vide");
     return SqlStatement(db, stmt);
@@ -67,8 +75,28 @@ void SqlStatement::Finalizer::operator()(sqlite3_stmt* stmt) const {
     sqlite3_finalize(stmt);
 }
 
+SqlTransaction::SqlTransaction(SqlConnection& cnx) : cnx_(cnx) {
+    cnx_.Execute("begin transaction");
+}
+
+SqlTransaction::~SqlTransaction() {
+    if (!open_)
+        return;
+    try {
+        cnx_.Execute("rollback transaction");
+    } catch (...) {
+        // A failed statement may have ended the transaction already (SQLite rolls back by
+        // itself on some errors): there is nothing left to undo.
+    }
+}
+
+void SqlTransaction::Commit() {
+    cnx_.Execute("commit transaction");
+    open_ = false;
+}
+
 void SqlStatement::Fail() const {
-    throw SqlError(sqlite3_errmsg(db_));
+    throw SqlError(sqlite3_errmsg(db_), sqlite3_errcode(db_) & 0xFF);
 }
 
 void SqlStatement::Set(std::string_view name, const SqlValue& value) {
@@ -113,7 +141,7 @@ int SqlStatement::Step() {
     if (rc != SQLITE_DONE) {
         std::string text = sqlite3_errmsg(db_);
         Rewind();
-        throw SqlError(text);
+        throw SqlError(text, rc & 0xFF);
     }
     return rc;
 }

@@ -16,7 +16,17 @@ namespace quintaro {
 // A database failure; its message is SQLite's own text.
 class SqlError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SqlError(const std::string& text, int code = 0)
+        : std::runtime_error(text), code_(code) {}
+    // SQLite's primary result code (SQLITE_BUSY, SQLITE_NOTADB...); 0 for this layer's own.
+    int Code() const { return code_; }
+    // Another connection holds the database (busy or locked past the time-out).
+    bool Busy() const;
+    // The file is not a database, or a damaged one.
+    bool DamagedFile() const;
+
+private:
+    int code_;
 };
 
 // A value bound to a named parameter; std::monostate stands for NULL.
@@ -47,6 +57,22 @@ private:
     sqlite3* Handle() const;
     std::unique_ptr<sqlite3, Closer> db_;
     std::string openFailure_; // why the last Open failed, reported by later use
+};
+
+// An explicit transaction: "begin transaction" at construction, "rollback transaction" at
+// destruction unless Commit ran, so a failure anywhere inside leaves nothing half-written.
+class SqlTransaction {
+public:
+    explicit SqlTransaction(SqlConnection& cnx);
+    ~SqlTransaction();
+    SqlTransaction(const SqlTransaction&) = delete;
+    SqlTransaction& operator=(const SqlTransaction&) = delete;
+
+    void Commit();
+
+private:
+    SqlConnection& cnx_;
+    bool open_ = true;
 };
 
 // A prepared statement. Parameters are named ":name" in the text and set by name; a value

@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kCannotReset = "Impossible de réinitialiser la base";
 
-// The files SQLite keeps beside a database. A journal left beside a deleted database would
+// The files SQLite keeps beside a database. A journal left beside a replaced database would
 // be played back into the new one, so they go with it.
 constexpr std::array<const char*, 3> kCompanionSuffixes = {"-journal", "-wal", "-shm"};
 
@@ -21,6 +21,21 @@ bool RemoveIfPresent(const std::filesystem::path& file) {
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
         return true;
     return std::filesystem::remove(file, ec) && !ec;
+}
+
+bool RemoveCompanions(const std::filesystem::path& database) {
+    for (const char* suffix : kCompanionSuffixes)
+        if (!RemoveIfPresent(database.string() + suffix))
+            return false;
+    return true;
+}
+
+std::string UnreadableText(const std::filesystem::path& database, const SqlError& e) {
+    if (e.Busy())
+        return "La base " + database.string() +
+               " est verrouillée par un autre programme : fermez-le puis relancez Quintaro (" +
+               e.what() + ")";
+    return "La base " + database.string() + " ne peut pas être lue (" + e.what() + ")";
 }
 
 } // namespace
@@ -57,6 +72,10 @@ bool Tmd::Connect() {
 }
 
 bool Tmd::SchemaConforms() {
+    return CheckSchema() == SchemaCheck::Conforms;
+}
+
+SchemaCheck Tmd::CheckSchema() {
     try {
         auto query =
             cnx.Prepare("SELECT * FROM sqlite_master where (type = 'view') or (type = 'table') ");
@@ -82,27 +101,64 @@ bool Tmd::SchemaConforms() {
                 break;
             }
         }
-        return ok && matched == kSchemaSize;
+        return ok && matched == kSchemaSize ? SchemaCheck::Conforms : SchemaCheck::Differs;
+    } catch (const SqlError& e) {
+        // A file that is no database, or a damaged one, is rebuilt; any other failure (busy,
+        // locked, I/O, permission) says nothing of the file's content.
+        if (e.DamagedFile()) {
+            lastErrorText = e.what();
+            return SchemaCheck::Differs;
+        }
+        lastErrorText = UnreadableText(databasePath, e);
+        return SchemaCheck::Unreadable;
     } catch (const std::exception& e) {
         lastErrorText = e.what();
-        return false;
+        return SchemaCheck::Unreadable;
     }
 }
 
 bool Tmd::RegenerateDatabase() {
+    // The new database is built beside the old one, grids included, and takes its place by a
+    // rename only when complete: a failure or a kill at any moment leaves the old file, and
+    // the next start tries again.
+    const std::filesystem::path building = databasePath.string() + ".reconstruction";
+    bool placed = false;
+    try {
+        placed = BuildDatabase(building);
+        if (placed) {
+            std::error_code ec;
+            std::filesystem::rename(building, databasePath, ec);
+            placed = !ec;
+            if (!placed)
+                lastErrorText = kCannotReset;
+        }
+    } catch (...) {
+        AbandonBuild(building);
+        throw;
+    }
+    if (!placed) {
+        AbandonBuild(building);
+        return false;
+    }
+    return Connect();
+}
+
+bool Tmd::BuildDatabase(const std::filesystem::path& building) {
     ForgetStatements();
     cnx.Close();
-    if (!RemoveIfPresent(databasePath)) {
+    // A rebuild killed earlier may have left its file; the old database's journal must not
+    // outlive it either, or it would be played back into the new file once renamed.
+    if (!RemoveIfPresent(building) || !RemoveCompanions(building) ||
+        !RemoveCompanions(databasePath)) {
         lastErrorText = kCannotReset;
         return false;
     }
-    for (const char* suffix : kCompanionSuffixes) {
-        if (!RemoveIfPresent(databasePath.string() + suffix)) {
-            lastErrorText = kCannotReset;
-            return false;
-        }
+    try {
+        cnx.Open(building);
+    } catch (const std::exception& e) {
+        lastErrorText = e.what();
+        return false;
     }
-    Connect();
     bool result = true;
     for (std::string_view statement : SchemaStatements) {
         try {
@@ -112,14 +168,35 @@ bool Tmd::RegenerateDatabase() {
             result = false;
         }
     }
+    if (!result)
+        return false;
+    EnsureDrawLookupIndex();
     FillTypeTable();
-    return result;
+    ImportGridsFromSettings();
+    ForgetStatements();
+    cnx.Close();
+    return true;
+}
+
+void Tmd::AbandonBuild(const std::filesystem::path& building) {
+    ForgetStatements();
+    cnx.Close();
+    RemoveIfPresent(building);
+    RemoveCompanions(building);
+    // Back on the old file; the failure that led here stays the one reported.
+    const std::string failure = lastErrorText;
+    Connect();
+    lastErrorText = failure;
 }
 
 void Tmd::ClearDrawTables() {
     // The table name is not a value and cannot be bound: it goes into the text, and only
     // names of the schema ever do.
+    // One transaction: a program killed half-way leaves the draw tables all full or all empty,
+    // never prize ranks and balls whose draws are gone (their references would be given out
+    // again and clash with them).
     const std::string statement = "delete from :table";
+    SqlTransaction transaction(cnx);
     for (const TlistBase& table : SchemaTables) {
         if (table.kind != "table" || table.name == "listetype" || table.name == "listegrille")
             continue;
@@ -127,6 +204,7 @@ void Tmd::ClearDrawTables() {
         sql.replace(sql.find(":table"), 6, table.name);
         cnx.Execute(sql);
     }
+    transaction.Commit();
     FillTypeTable();
 }
 

@@ -25,6 +25,11 @@ struct UserDialogs {
     std::function<void(const std::string& text)> message;
 };
 
+// What the schema test found: the seven tables as expected; a database that differs, or a
+// file that is no database or is damaged (both rebuilt); a database that could not be read
+// (another program holds it, an I/O error...), which is left alone.
+enum class SchemaCheck { Conforms, Differs, Unreadable };
+
 // The data store: owns the database connection, its statements and the in-memory data (the
 // grids, the prize tables, the draw list). Query operations report failure by their result
 // and leave its text in LastError; insert operations let failures through.
@@ -39,6 +44,10 @@ public:
     // Connection and schema.
     bool Connect();
     bool SchemaConforms();
+    SchemaCheck CheckSchema();
+    // Builds a new database with the seven tables, the type table and the grids saved in the
+    // settings, and puts it in place of the old one. A failure of the grids' restore leaves
+    // as an exception; any failure leaves the old file as it was.
     bool RegenerateDatabase();
     // Empties the draw tables and the statistics, keeps the grids, rewrites the type table.
     // Failures reach the caller.
@@ -69,7 +78,8 @@ public:
     std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference);
     ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to);
     // An index that spares the duplicate test and the latest-date query a scan of the whole
-    // table; the schema test does not see indexes. Created when missing, when it can be.
+    // table; the schema test does not see indexes, and the seven tables' statements stay as
+    // they are. Created with the tables, and at start-up when missing, when it can be.
     void EnsureDrawLookupIndex();
 
     // Player grids.
@@ -88,8 +98,9 @@ public:
     const PrizeAmounts& Amounts() const { return PrizeAmounts_; }
 
     // Statistics: the stat table rebuilt from the stored draws. A failure is shown in a
-    // message box, rolled back, and its text left in LastError.
-    void ComputeStatistics();
+    // message box, the series being written rolled back, and its text left in LastError;
+    // false then.
+    bool ComputeStatistics();
 
     // Matching.
     TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);
@@ -103,6 +114,8 @@ private:
     SqlStatement& Statement(std::optional<SqlStatement>& slot, const char* text);
     void ReadDrawList(const std::string& query);
     void ForgetStatements();
+    bool BuildDatabase(const std::filesystem::path& building);
+    void AbandonBuild(const std::filesystem::path& building);
 
     const Catalogue& catalogue;
     SettingsStore& settings;

@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace quintaro {
 namespace {
@@ -99,6 +100,14 @@ TEST_F(StartupTest, AStartAfterTheCauseIsFixedWorks) {
                      "<messages>", "Données Chargées ", "Démarrage OK"}));
 }
 
+std::string RandomBytes(std::size_t size) {
+    std::mt19937 random(12345);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
+}
+
 TEST_F(StartupTest, CombinationTablesFailureStopsBeforeTheSchemaTest) {
     const std::string foreign = "not a database";
     test::WriteFile(work / "quintaro.sdb", foreign);
@@ -111,6 +120,8 @@ TEST_F(StartupTest, CombinationTablesFailureStopsBeforeTheSchemaTest) {
     const Case cases[] = {
         {"missing", "", "Fichier introuvable"},
         {"one byte short", std::string(67391, '\0'), "Lecture au-delà de la fin de fichier"},
+        {"random bytes", RandomBytes(67392),
+         "Tables de calculs non conformes aux règles des gains"},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(app / "quintaro.dat");
@@ -140,12 +151,81 @@ TEST_F(StartupTest, GridsSavedInTheProfileComeBackOnlyIntoARebuiltDatabase) {
     EXPECT_EQ(context->md->GridCount(0), 0);
 }
 
-TEST_F(StartupTest, UnreadableProfileMirrorStopsTheStartUp) {
-    settings.WriteString("\\Software\\VELMORA\\QUINTARO\\GRILLES\\SLOTO", "nb", "deux");
+// A grid backup that cannot be read stops the start-up before the new database takes the old
+// one's place: nothing is half-restored, and once the backup is mended the next start restores
+// every game.
+TEST_F(StartupTest, AFailedGridRestoreLeavesTheOldDatabaseForTheNextStart) {
+    const std::string old = "an older database";
+    test::WriteFile(work / "quintaro.sdb", old);
+    const std::string grilles = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\";
+    for (const char* game : {"LOTO", "SLOTO"}) {
+        settings.WriteInteger(grilles + game, "nb", 1);
+        for (int j = 1; j <= 10; ++j)
+            settings.WriteInteger(grilles + game + "\\G0000",
+                                  (j < 10 ? "B0" : "B") + std::to_string(j), j <= 6 ? j * 7 : 0);
+    }
+    settings.WriteString(grilles + "SLOTO", "nb", "un");
     StartupOutcome outcome = Start();
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.errorText, "Type de données incorrect pour 'nb'");
-    EXPECT_EQ(host.lines, (Lines{"Démarrage", "base non conforme", "Base régénérée"}));
+    EXPECT_EQ(host.lines, (Lines{"Démarrage", "base non conforme"}));
+    context.reset();
+    EXPECT_EQ(test::ReadFile(work / "quintaro.sdb"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    settings.WriteInteger(grilles + "SLOTO", "nb", 1);
+    ASSERT_TRUE(Start().ok);
+    context->md->LoadGrids();
+    EXPECT_EQ(context->md->GridCount(0), 1);
+    EXPECT_EQ(context->md->GridCount(1), 1);
+}
+
+// Only a database that was read and found to differ, or a file that is no database or is
+// damaged, is rebuilt; one that cannot be read is left alone with every draw and grid.
+TEST_F(StartupTest, ADatabaseHeldByAnotherProgramIsNeverRebuilt) {
+    ASSERT_TRUE(Start().ok);
+    context->md->Connection().Execute("insert into listegrille values (1, 0, 7)");
+    context.reset();
+
+    SqlConnection other;
+    other.Open(work / "quintaro.sdb");
+    other.Execute("begin exclusive transaction");
+    StartupOutcome outcome = Start();
+    EXPECT_FALSE(outcome.ok);
+    const std::string heading = "/!\\ Erreur lors de la lecture de la base /!\\\r\n";
+    const std::string text = "La base " + (work / "quintaro.sdb").string() +
+                             " est verrouillée par un autre programme : fermez-le puis relancez "
+                             "Quintaro (database is locked)";
+    EXPECT_EQ(outcome.errorText, heading + text);
+    EXPECT_EQ(host.lines, (Lines{"Démarrage", heading + text}));
+    other.Execute("rollback transaction");
+    other.Close();
+
+    ASSERT_TRUE(Start().ok);
+    auto q = context->md->Connection().Prepare("select count(*) from listegrille");
+    q.Next();
+    EXPECT_EQ(q.Int(0), 1);
+}
+
+TEST_F(StartupTest, AFileThatIsNoDatabaseOrIsDamagedIsRebuilt) {
+    ASSERT_TRUE(Start().ok);
+    context.reset();
+    std::string damaged = test::ReadFile(work / "quintaro.sdb");
+    damaged.replace(100, 200, 200, '\x5a'); // the page of the schema table
+    const std::pair<const char*, std::string> cases[] = {
+        {"text", "not a database at all, just some text long enough to be read as a header"},
+        {"damaged pages", damaged},
+    };
+    for (const auto& [what, content] : cases) {
+        test::WriteFile(work / "quintaro.sdb", content);
+        StartupOutcome outcome = Start();
+        ASSERT_TRUE(outcome.ok) << what << ": " << outcome.errorText;
+        EXPECT_EQ(host.lines[1], "base non conforme") << what;
+        EXPECT_TRUE(context->md->SchemaConforms()) << what;
+        context.reset();
+    }
 }
 
 } // namespace

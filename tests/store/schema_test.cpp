@@ -200,5 +200,23 @@ TEST_F(SchemaTest, ClearDrawTablesLetsFailuresThrough) {
     EXPECT_THROW(md->ClearDrawTables(), SqlError);
 }
 
+// Emptied half-way, the tables would keep prize ranks and balls whose draws are gone, and the
+// references given out again would clash with them: all are emptied, or none.
+TEST_F(SchemaTest, ClearDrawTablesEmptiesAllTablesOrNone) {
+    ASSERT_TRUE(md->Connect());
+    ASSERT_TRUE(md->RegenerateDatabase());
+    SqlConnection& db = md->Connection();
+    db.Execute("insert into listetirage values (1, 40000, 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
+    db.Execute("insert into listejoker values (1, '1234567', 0)");
+    db.Execute("insert into listegain values (1, 1, 100.0, 1, 1)");
+    db.Execute("insert into listeboules values (1, 1, 1)");
+    db.Execute("insert into stat values (0, 1, 1, 1.0, 40000, 1, 0)");
+    db.Execute(
+        "create trigger refuse before delete on stat begin select raise(fail, 'refusé'); end");
+    EXPECT_THROW(md->ClearDrawTables(), SqlError);
+    for (const char* table : {"listetirage", "listejoker", "listegain", "listeboules", "stat"})
+        EXPECT_EQ(Count(table), 1) << table;
+}
+
 } // namespace
 } // namespace quintaro
