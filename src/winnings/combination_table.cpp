@@ -96,6 +96,12 @@ bool CombinationTable::Load(const std::filesystem::path& file, std::string& erro
                                       : "Lecture au-delà de la fin de fichier";
         return false;
     }
+    // The file has no checksum: a damaged one would pay wrong prizes without a word. The
+    // rules it was built from are here, so it is held to them.
+    if (block != FromRules().bytes_) {
+        error = "Tables de calculs non conformes aux règles des gains";
+        return false;
+    }
     bytes_ = block;
     return true;
 }

@@ -27,8 +27,8 @@ public:
     // The table built from the prize-rank rules, as the file holds it.
     static CombinationTable FromRules();
 
-    // Reads the first kSize bytes of the file; on failure returns false with the French
-    // text of the file error in `error`.
+    // Reads the first kSize bytes of the file and checks them against the rules; on failure
+    // returns false with the French text of the file error, or of the mismatch, in `error`.
     bool Load(const std::filesystem::path& file, std::string& error);
 
     // The combination counts of ranks 1 to 13: the table's bytes, or the rules' count where a

@@ -67,9 +67,10 @@ protected:
 
 TEST_F(CombinationFileTest, ReadsTheFirstBlockAndReportsShortOrMissingFiles) {
     std::string error;
-    std::string content(CombinationTable::kSize, '\x07');
-    EXPECT_TRUE(Load(content, error));
-    EXPECT_EQ(table.Bytes()[67391], 7);
+    const auto rules = CombinationTable::FromRules().Bytes();
+    const std::string content(rules.begin(), rules.end());
+    EXPECT_TRUE(Load(content, error)) << error;
+    EXPECT_EQ(table.Bytes(), rules);
     EXPECT_TRUE(Load(content + "more bytes", error));
     EXPECT_FALSE(Load(content.substr(1), error));
     EXPECT_EQ(error, "Lecture au-delà de la fin de fichier");
@@ -78,6 +79,23 @@ TEST_F(CombinationFileTest, ReadsTheFirstBlockAndReportsShortOrMissingFiles) {
     std::filesystem::create_directory(dir / "folder.dat");
     EXPECT_FALSE(table.Load(dir / "folder.dat", error));
     EXPECT_EQ(error, "Erreur E/S 21");
+}
+
+// A damaged file of the right size would pay wrong prizes: it is refused, and the table keeps
+// what it held.
+TEST_F(CombinationFileTest, RefusesBytesThatDifferFromThePrizeRules) {
+    std::string error;
+    const auto rules = CombinationTable::FromRules().Bytes();
+    std::string content(rules.begin(), rules.end());
+    ASSERT_TRUE(Load(content, error));
+    for (std::size_t offset : {std::size_t{0}, std::size_t{2886}, CombinationTable::kSize - 1}) {
+        std::string damaged = content;
+        damaged[offset] = static_cast<char>(damaged[offset] ^ 0x10);
+        EXPECT_FALSE(Load(damaged, error)) << offset;
+        EXPECT_EQ(error, "Tables de calculs non conformes aux règles des gains");
+    }
+    EXPECT_FALSE(Load(std::string(CombinationTable::kSize, '\x07'), error));
+    EXPECT_EQ(table.Bytes(), rules);
 }
 
 } // namespace
