@@ -100,15 +100,14 @@ void ResultsImport::LoadResultsFile(int i) {
     jokerPlusColumn_ = Column("joker+");
 }
 
-void ResultsImport::ImportNewDraws(int i) {
+bool ResultsImport::ImportNewDraws(int i) {
     const TlistFiche& entry = catalogue_.SourceCatalogue[static_cast<std::size_t>(i)];
     added_ = 0;
     progress_.Start(static_cast<int>(text_.LineCount()));
-    bool began = false;
+    bool imported = false;
     try {
         md_.SetDrawInsertType(i);
-        md_.Connection().Execute("begin transaction");
-        began = true;
+        SqlTransaction transaction(md_.Connection());
         const std::size_t progressLine = log_.Append(" Ajout des nouveaux tirages en cours ...");
         for (std::size_t r = text_.LineCount(); r-- > 1;) {
             progress_.Step(1);
@@ -118,18 +117,13 @@ void ResultsImport::ImportNewDraws(int i) {
         log_.Replace(progressLine, " Ajout terminé");
         log_.Append(" Mise à jour du " + entry.lib + " terminée ajout de " +
                     std::to_string(added_) + " enregistrements");
-        md_.Connection().Execute("commit transaction");
+        transaction.Commit();
+        imported = true;
     } catch (const std::exception& e) {
         log_.Append(e.what());
-        if (began) {
-            try {
-                md_.Connection().Execute("rollback transaction");
-            } catch (const SqlError&) {
-                // A failed commit may already have ended the transaction.
-            }
-        }
     }
     progress_.Finish();
+    return imported;
 }
 
 void ResultsImport::ImportLine(int i, Row& row) {
@@ -137,7 +131,7 @@ void ResultsImport::ImportLine(int i, Row& row) {
     if (date.find('/') == std::string::npos)
         date = Copy(date, 7, 2) + "/" + Copy(date, 5, 2) + "/" + Copy(date, 1, 4);
     std::string& num = Cell(row, numColumn_);
-    num = Copy(num, 5, 3);
+    num = DrawNumberPart(num);
 
     // Older draws had fewer ranks: their amounts move down to the ranks of today's numbering.
     const int g7 = gColumns_[7];

@@ -206,6 +206,15 @@ TEST_F(ResultsImportTest, SpacesQuotesAndEightDigitDatesAreNormalised) {
     EXPECT_EQ(Ranks(1)[0].gain, 1234.5);
 }
 
+TEST_F(ResultsImportTest, DrawNumbersOfTodaysEightAndFiveCharacterCells) {
+    Import(kHeader + "15/03/2024;20244089;1;1;2;3;4;5;6;7;1;1;1;1;1;;;eur\n"
+                     "16/03/2025;25045;1;1;2;3;4;5;6;7;1;1;1;1;1;;;eur\n");
+    const auto draws = Draws();
+    ASSERT_EQ(draws.size(), 2u) << host.lines.back();
+    EXPECT_EQ(draws[0].n_sem, 45);
+    EXPECT_EQ(draws[1].n_sem, 89);
+}
+
 TEST_F(ResultsImportTest, HeaderCellsAreRenamedByTheFirstMatchingMapping) {
     // Both DATE and date name the date column: the last cell is the key column for the date.
     const std::string mapping = "[fichier0]\ndate=jour\nnum=n\ntir=t\nb1=x1\nb2=x2\nb3=x3\nb4=x4\n"

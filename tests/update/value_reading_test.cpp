@@ -55,6 +55,19 @@ TEST(ValueReading, FailuresCarryTheFrenchTexts) {
         EXPECT_EQ(Failure(c.read), c.text);
 }
 
+// The operator's files write the year, then the draw number, in cells of several lengths.
+TEST(DrawNumberPart, TakesTheNumberAfterTheYearWhateverTheCellLength) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2008117", "117"},                     // four-digit year
+        {"20200050", "050"},                    // the year and its last digit again
+        {"20244089", "089"},  {"25045", "045"}, // two-digit year
+        {"200811", "11"},                       // other lengths: characters 5 to 7
+        {"200811712", "117"}, {"2008", ""},     {"", ""},
+    };
+    for (const auto& [cell, number] : cases)
+        EXPECT_EQ(DrawNumberPart(cell), number) << cell;
+}
+
 TEST(Copy, TakesWhatTheTextHas) {
     EXPECT_EQ(Copy("2023117", 5, 3), "117");
     EXPECT_EQ(Copy("2023", 5, 3), "");
