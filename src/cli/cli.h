@@ -14,8 +14,11 @@ struct CliEnvironment {
     std::filesystem::path settingsFile;
 };
 
+// The exit status of an update that ran to its end with a failed step.
+inline constexpr int kExitStepFailed = 3;
+
 // Runs one command line (without the program name). Exit statuses: 0 success, 1 failure
-// (its text on err), 2 usage error (the usage text on err).
+// (its text on err), 2 usage error (the usage text on err), kExitStepFailed.
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env, std::ostream& out,
            std::ostream& err);
 

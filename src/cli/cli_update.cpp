@@ -1,12 +1,12 @@
 // The companion's update commands and the statistics listing.
 #include "app/app_paths.h"
 #include "app/configuration_settings.h"
+#include "app/text_util.h"
 #include "cli/cli_session.h"
 #include "store/day_count.h"
 #include "update/network_fetcher.h"
 #include "update/update_driver.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 
@@ -112,9 +112,10 @@ int RunUpdate(const Invocation& inv, const CliEnvironment& env, std::ostream& ou
     TerminalExtraction extraction(err);
     NetworkFetcher fetcher(session->settings, ExecutableName(), extraction);
     UpdateDriver driver(session->md(), session->app.catalogue, host, fetcher);
+    bool ran = true;
     try {
         if (fullReset)
-            driver.FullReset(mode);
+            ran = driver.FullReset(mode);
         else
             driver.Update(mode);
     } catch (...) {
@@ -122,7 +123,8 @@ int RunUpdate(const Invocation& inv, const CliEnvironment& env, std::ostream& ou
         throw;
     }
     host.Print(out);
-    return 0;
+    // A scheduled run must tell an update that went through from one where a step failed.
+    return ran && !driver.EveryStepSucceeded() ? kExitStepFailed : 0;
 }
 
 } // namespace
@@ -153,11 +155,9 @@ int Stat(const Invocation& inv, const CliEnvironment& env, std::ostream& out, st
             "order by rowid");
         q.Set("type", std::int64_t{s});
         while (q.Next()) {
-            char share[32];
-            std::snprintf(share, sizeof share, "%.4f", q.Double(2));
             Row(out, {"stat", std::to_string(s), std::to_string(q.Int(0)), std::to_string(q.Int(1)),
-                      share, FormatDayCount(q.Double(3)), std::to_string(q.Int(4)),
-                      std::to_string(q.Int(5))});
+                      FormatFixed(q.Double(2), 4), FormatDayCount(q.Double(3)),
+                      std::to_string(q.Int(4)), std::to_string(q.Int(5))});
         }
     }
     return 0;

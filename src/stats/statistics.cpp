@@ -61,9 +61,9 @@ constexpr std::array<int, kGameTypeCount> kSecondMax = {0, 0, 9, 10, 10, 11};
 
 } // namespace
 
-void Tmd::ComputeStatistics() {
-    cnx.Execute("delete from stat");
+bool Tmd::ComputeStatistics() {
     try {
+        cnx.Execute("delete from stat");
         std::array<BallTally, 50> main;
         std::array<BallTally, 11> second;
         for (int t = 0; t < kGameTypeCount; ++t) {
@@ -93,7 +93,7 @@ void Tmd::ComputeStatistics() {
                 Shares(main, n);
                 Shares(second, n);
             }
-            cnx.Execute("begin transaction");
+            SqlTransaction transaction(cnx);
             auto insert = cnx.Prepare(kInsert);
             insert.Set("type", std::int64_t{t});
             for (int b = 1; b <= kMainMax[static_cast<std::size_t>(t)]; ++b)
@@ -101,7 +101,7 @@ void Tmd::ComputeStatistics() {
             insert.Set("type", std::int64_t{t + 10});
             for (int b = 1; b <= kSecondMax[static_cast<std::size_t>(t)]; ++b)
                 Insert(insert, b, second[static_cast<std::size_t>(b - 1)]);
-            cnx.Execute("commit transaction");
+            transaction.Commit();
         }
 
         std::array<BallTally, 10> digits;
@@ -111,7 +111,8 @@ void Tmd::ComputeStatistics() {
                 auto q = cnx.Prepare(
                     "SELECT ListeTirage.date as date, ListeTirage.n_tir as n_tir, ListeJoker.joker "
                     "as joker FROM ListeTirage INNER JOIN ListeJoker ON ListeTirage.reftirage = "
-                    "ListeJoker.fkrefTirage and ListeTirage.type = :toto ");
+                    "ListeJoker.fkrefTirage and ListeTirage.type = :toto "
+                    "order by ListeTirage.date , ListeTirage.n_tir");
                 q.Set("toto", std::int64_t{t});
                 std::int64_t n = 0;
                 for (; q.Next(); ++n) {
@@ -127,18 +128,19 @@ void Tmd::ComputeStatistics() {
                 }
                 Shares(digits, n);
             }
-            cnx.Execute("begin transaction");
+            SqlTransaction transaction(cnx);
             auto insert = cnx.Prepare(kInsert);
             insert.Set("type", std::int64_t{t + 20});
             for (int d = 0; d <= 9; ++d)
                 Insert(insert, d, digits[static_cast<std::size_t>(d)]);
-            cnx.Execute("commit transaction");
+            transaction.Commit();
         }
+        return true;
     } catch (const std::exception& e) {
         lastErrorText = e.what();
         if (dialogs.message)
             dialogs.message("calcule stat" + lastErrorText);
-        cnx.Execute("rollback transaction");
+        return false;
     }
 }
 

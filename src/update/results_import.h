@@ -28,7 +28,8 @@ public:
     void LoadResultsFile(int i);
     // Adds the new draws of the loaded file as draws of type i. A failure is logged and rolls
     // the whole file back.
-    void ImportNewDraws(int i);
+    // False when the file's import failed and was rolled back (its text is in the log).
+    bool ImportNewDraws(int i);
     void ClearRows();
 
 private:

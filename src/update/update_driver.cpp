@@ -62,27 +62,29 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
 }
 
 void UpdateDriver::Update(std::int32_t mode) {
+    everyStepSucceeded_ = true;
     md_.LastDrawReference();
-    md_.EnsureDrawLookupIndex();
     for (std::size_t i = 0; i < catalogue_.SourceCatalogue.size(); ++i) {
         const TlistFiche& entry = catalogue_.SourceCatalogue[i];
         const int type = static_cast<int>(i);
         if (Fetch(entry, mode)) {
             import_.SetLastStoredDate(md_.LastDrawDate(type));
             import_.LoadResultsFile(type);
-            import_.ImportNewDraws(type);
+            if (!import_.ImportNewDraws(type))
+                everyStepSucceeded_ = false;
+        } else {
+            everyStepSucceeded_ = false;
         }
         if (FileExistsLongPath(entry.destination))
             DeleteLongPath(entry.destination);
     }
 
+    // A failed computation keeps what was computed, and the update goes on; but it says so.
     const std::size_t statistics = host_.Append("Calcule des statistiques ...");
-    try {
-        md_.ComputeStatistics();
-    } catch (const std::exception&) {
-        // The table keeps what was computed; the update goes on.
-    }
-    host_.Replace(statistics, "Calcule des statistiques OK");
+    const bool computed = md_.ComputeStatistics();
+    everyStepSucceeded_ = everyStepSucceeded_ && computed;
+    host_.Replace(statistics, computed ? "Calcule des statistiques OK"
+                                       : "/!\\ Erreur lors du calcul des statistiques /!\\");
     const std::size_t amounts = host_.Append("Chargement des données ...");
     md_.LoadPrizeAmounts();
     host_.Replace(amounts, "Chargement des données OK");

@@ -49,6 +49,9 @@ public:
     void Update(std::int32_t mode);
     // Asks first; false when the user declines.
     bool FullReset(std::int32_t mode);
+    // Whether the last update ran every step to success: no entry whose results file could not
+    // be fetched, picked or imported, and statistics computed.
+    bool EveryStepSucceeded() const { return everyStepSucceeded_; }
 
 private:
     bool Fetch(const TlistFiche& entry, std::int32_t mode);
@@ -58,6 +61,7 @@ private:
     UpdateHost& host_;
     ArchiveFetcher& fetcher_;
     ResultsImport import_;
+    bool everyStepSucceeded_ = true;
 };
 
 } // namespace quintaro

@@ -208,6 +208,44 @@ TEST_F(CliUpdateTest, MajInTheFichiersModeTakesTheFileFromTheFolder) {
                            "Mise à jour terminée\n");
 }
 
+// A scheduled run tells an update that went through (0) from one where a step failed (3).
+TEST_F(CliUpdateTest, MajExitsThreeWhenAStepFailed) {
+    const std::string good = test::ReadFile(folder / "loto.csv");
+    struct Case {
+        const char* what;
+        std::string file; // empty: no file to pick
+        bool jokerWithALetter;
+        int status;
+        const char* failureLine;
+    };
+    const Case cases[] = {
+        {"every step", good, false, 0, nullptr},
+        {"no file picked", "", false, 3, "/!\\ Annulation du chargement de loto.csv"},
+        {"import rolled back", good + "31/02/2023;2023030;1;2;3;4;5;6;7;1;1\n", false, 3,
+         "'31/02/2023' n'est pas une date correcte"},
+        {"statistics", good, true, 3, "/!\\ Erreur lors du calcul des statistiques /!\\"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(work / "quintaro.sdb");
+        std::filesystem::remove(folder / "loto.csv");
+        if (!c.file.empty())
+            test::WriteFile(folder / "loto.csv", c.file);
+        if (c.jokerWithALetter) {
+            ASSERT_EQ(Run({"demarrage"}).status, 0);
+            SqlConnection db;
+            db.Open(work / "quintaro.sdb");
+            db.Execute("insert into listetirage values (90, 40000, 1, 1, 2, 1, 2, 3, 4, 5, 6, 7)");
+            db.Execute("insert into listejoker values (90, '12A4567', 0)");
+        }
+        auto result = Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()});
+        EXPECT_EQ(result.status, c.status) << c.what << "\n" << result.out << result.err;
+        if (c.failureLine) {
+            EXPECT_NE(result.out.find(c.failureLine), std::string::npos) << c.what << result.out;
+        }
+        EXPECT_NE(result.out.find("Mise à jour terminée"), std::string::npos) << c.what;
+    }
+}
+
 TEST_F(CliUpdateTest, MajTotalAsksUnlessToldYes) {
     ASSERT_EQ(Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()}).status, 0);
     auto declined = Run({"maj-total", "--mode", "fichiers", "--dossier", folder.path().string()});
