@@ -1,14 +1,55 @@
 #include "support/process.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace quintaro::test {
+
+namespace {
+
+// In the child: the working directory, the standard streams, the environment, then the program.
+[[noreturn]] void Exec(const std::filesystem::path& program, const std::vector<std::string>& args,
+                       const std::filesystem::path& workDir,
+                       const std::vector<std::string>& environment, int out, int err) {
+    if (chdir(workDir.c_str()) != 0)
+        _exit(127);
+    int devnull = open("/dev/null", O_RDWR);
+    dup2(devnull, 0);
+    dup2(out < 0 ? devnull : out, 1);
+    dup2(err < 0 ? devnull : err, 2);
+    for (const std::string& variable : environment)
+        putenv(const_cast<char*>(variable.c_str()));
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+}
+
+} // namespace
+
+bool RunAndKill(const std::filesystem::path& program, const std::vector<std::string>& args,
+                const std::filesystem::path& workDir, const std::vector<std::string>& environment,
+                std::chrono::microseconds delay) {
+    pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0)
+        Exec(program, args, workDir, environment, -1, -1);
+    std::this_thread::sleep_for(delay);
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
 
 ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workDir,
@@ -20,22 +61,9 @@ ProcessResult RunProcess(const std::filesystem::path& program, const std::vector
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
-        if (chdir(workDir.c_str()) != 0)
-            _exit(127);
-        int devnull = open("/dev/null", O_RDONLY);
-        dup2(devnull, 0);
-        dup2(out[1], 1);
-        dup2(err[1], 2);
         close(out[0]);
         close(err[0]);
-        for (const std::string& variable : environment)
-            putenv(const_cast<char*>(variable.c_str()));
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
+        Exec(program, args, workDir, environment, out[1], err[1]);
     }
     close(out[1]);
     close(err[1]);

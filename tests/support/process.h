@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,5 +18,11 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workDir,
                          const std::vector<std::string>& environment);
+
+// Starts a program as RunProcess does, its output discarded, and kills it (SIGKILL) after
+// `delay`; true when it was killed, false when it had ended before.
+bool RunAndKill(const std::filesystem::path& program, const std::vector<std::string>& args,
+                const std::filesystem::path& workDir, const std::vector<std::string>& environment,
+                std::chrono::microseconds delay);
 
 } // namespace quintaro::test

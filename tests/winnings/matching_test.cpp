@@ -167,7 +167,7 @@ TEST_F(MatchingTest, WinningConditionsAndMarksOfEachGame) {
 
         // The same draw passed by its numbers gives the same records.
         std::array<std::uint8_t, 11> numbers{};
-        for (std::size_t k = 0; k < c.draw.size(); ++k)
+        for (std::size_t k = 0; k < c.draw.size() && k < numbers.size(); ++k)
             numbers[k] = static_cast<std::uint8_t>(c.draw[k]);
         const TgrilleGagnante byNumbers = md->MatchGridsForNumbers(numbers, ref, c.type);
         ASSERT_EQ(byNumbers.size(), 1u) << c.what;
