@@ -182,7 +182,8 @@ TEST_F(MainWindowTest, AboutViewShowsTheVersionAndTheContactLink) {
     EXPECT_EQ(aide->nomsoft->text(), "Quintaro V2.6.0.0");
     EXPECT_EQ(aide->adresse->y(), aide->licence->y() + aide->licence->height() + 20);
     EXPECT_EQ(aide->Remerciements->y(), aide->adresse->y() + aide->adresse->height() + 20);
-    EXPECT_EQ(aide->Remerciements->text(), "Remerciements à : \nSQLite\nQt\nlibcurl\nlibzip\ninih");
+    EXPECT_EQ(aide->Remerciements->text().toStdString(),
+              "Remerciements à : \nSQLite\nQt\nlibcurl\nlibzip\ninih");
     EXPECT_EQ(TfrmAide::ContactUrl().toString(), "mailto:quintaro@velmora.fr?subject=Quintaro");
 }
 
