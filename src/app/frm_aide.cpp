@@ -68,11 +68,14 @@ TfrmAide::TfrmAide(TfrmMaitre& maitre) : ViewWindow(maitre, QStringLiteral("A pr
     SetTextColour(adresse, kLinkColour);
     adresse->installEventFilter(this);
 
-    Remerciements = AddLabel(page, 24, Bottom(adresse) + 20,
-                             QStringLiteral("Remerciements à : \n"
-                                            "Claire, pour ses relectures\n"
-                                            "Julien, pour ses grilles de test\n"
-                                            "Les joueurs qui ont signalé des erreurs"));
+    // What the program stands on, one per line.
+    Remerciements =
+        AddLabel(page, 24, Bottom(adresse) + 20,
+                 QStringLiteral("Remerciements à : \nSQLite\nQt\nlibcurl\nlibzip\ninih"));
+
+    // The page keeps its whole text, with the margin of its left edge all round.
+    const QRect text = page->childrenRect();
+    page->setMinimumSize(text.right() + 1 + text.left(), text.bottom() + 1 + text.left());
 }
 
 QUrl TfrmAide::ContactUrl() {

@@ -20,6 +20,7 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace quintaro {
 
@@ -27,6 +28,8 @@ namespace {
 
 constexpr int kMenuButtonSize = 60;
 constexpr int kMenuButtonLeft = 6; // in the open menu
+constexpr int kMenuButtonTop = 8;  // of the first button, and the margin below the last
+constexpr int kMenuButtonStep = 64;
 const QColor kMenuHotTrackColour(128, 0, 128);
 
 struct MenuButton {
@@ -71,7 +74,9 @@ TfrmMaitre::TfrmMaitre(const std::filesystem::path& appDir, const std::filesyste
     if (outcome.ok) {
         splash_->CloseSplashLater();
     } else {
-        ShowErrorDialog(nullptr, outcome.errorText);
+        // The splash stays on top until the program ends: the dialog belongs to it, so that
+        // it shows in front of it.
+        ShowErrorDialog(splash_, outcome.errorText);
         errorTimer_.start();
     }
 }
@@ -154,7 +159,32 @@ View* TfrmMaitre::AddView(Qt::WindowStates state, Args&... args) {
     mdiArea_->addSubWindow(view);
     view->setWindowState(state);
     view->show();
+    connect(view, &QMdiSubWindow::windowStateChanged, this,
+            [this, view](Qt::WindowStates before, Qt::WindowStates now) {
+                KeepViewsMaximised(view, before, now);
+            });
     return view;
+}
+
+void TfrmMaitre::KeepViewsMaximised(ViewWindow* view, Qt::WindowStates before,
+                                    Qt::WindowStates now) {
+    constexpr Qt::WindowStates sizeStates = Qt::WindowMinimized | Qt::WindowMaximized;
+    if ((before & sizeStates) == (now & sizeStates) || !view->isVisible())
+        return;
+    if (now & Qt::WindowMinimized) {
+        // A closed view: the view behind it comes to the front.
+        const QList<QMdiSubWindow*> stack = mdiArea_->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+            auto* behind = static_cast<ViewWindow*>(*it);
+            if (behind != view && behind->isVisible() && !behind->isMinimized()) {
+                BringToFront(behind);
+                return;
+            }
+        }
+    } else if (!(now & Qt::WindowMaximized)) {
+        // A view restored from its title bar.
+        BringToFront(view);
+    }
 }
 
 void TfrmMaitre::CreateViews() {
@@ -166,6 +196,14 @@ void TfrmMaitre::CreateViews() {
     statistique_ = AddView<TfrmStatistique>(Qt::WindowMinimized);
     calcul_ = AddView<TfrmCalcul>(Qt::WindowNoState);
     tirage_ = AddView<TfrmTirage>(Qt::WindowMaximized);
+
+    // The smallest window still shows the whole open menu beside the whole about text.
+    const int menuHeight = 2 * kMenuButtonTop +
+                           static_cast<int>(menuButtons_.size() - 1) * kMenuButtonStep +
+                           kMenuButtonSize;
+    const QSize about =
+        aide_->minimumSizeHint() + 2 * QSize(mdiArea_->frameWidth(), mdiArea_->frameWidth());
+    setMinimumSize(kMenuOpenWidth + about.width(), std::max(menuHeight, about.height()));
 }
 
 ViewWindow* TfrmMaitre::View(int order) const {
@@ -234,7 +272,7 @@ bool TfrmMaitre::eventFilter(QObject* watched, QEvent* event) {
         pnlActiveMenu_->setGeometry(w - kMenuStripWidth, 0, kMenuStripWidth, h);
         const int left = w - kMenuOpenWidth + kMenuButtonLeft;
         for (std::size_t i = 0; i < menuButtons_.size(); ++i)
-            menuButtons_[i]->move(left, 8 + static_cast<int>(i) * 64);
+            menuButtons_[i]->move(left, kMenuButtonTop + static_cast<int>(i) * kMenuButtonStep);
     } else if (watched == pnlActiveMenu_) {
         switch (event->type()) {
         case QEvent::Enter:

@@ -73,6 +73,9 @@ private:
     void MenuStripClicked();
     void MenuTimerTick();
     void RepaintActiveView();
+    // Every view shown is maximised: one restored is maximised, and when one is closed the
+    // view behind it comes to the front maximised.
+    void KeepViewsMaximised(ViewWindow* view, Qt::WindowStates before, Qt::WindowStates now);
     template <class View, class... Args> View* AddView(Qt::WindowStates state, Args&... args);
 
     AppContext app_;

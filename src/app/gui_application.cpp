@@ -50,7 +50,13 @@ void ShowMessage(QWidget* parent, const std::string& text) {
 }
 
 void ShowErrorDialog(QWidget* parent, const std::string& text) {
-    QMessageBox::critical(parent, QStringLiteral("Erreur"), DisplayText(text));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Erreur"), DisplayText(text),
+                    QMessageBox::Ok, parent);
+    // A window manager keeps a window that stays on top above the dialogs that belong to it,
+    // unless they stay on top too.
+    if (parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
 }
 
 } // namespace quintaro

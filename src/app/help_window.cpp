@@ -1,6 +1,7 @@
 #include "app/help_window.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -21,9 +22,24 @@ void HelpWindow::ShowContext(int context) {
     if (!QFile::exists(page))
         page = QStringLiteral(":/help/index.html");
     browser_->setSource(QUrl(QStringLiteral("qrc") + page));
+    if (!isVisible()) {
+        // It opens centred on the main window, over the view rather than the side menu.
+        QRect placed(QPoint(), size());
+        placed.moveCenter(parentWidget()->geometry().center());
+        setGeometry(placed);
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Closes it without the window manager's help; the browser passes the key on.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace quintaro

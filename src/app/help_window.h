@@ -15,6 +15,9 @@ public:
     void ShowContext(int context);
     QTextBrowser* Browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -101,6 +101,26 @@ TEST_F(MainWindowTest, ClosingAViewMinimisesItAndItsButtonBringsItBack) {
     EXPECT_EQ(maitre->MdiArea()->activeSubWindow(), maitre->View(0));
 }
 
+TEST_F(MainWindowTest, EveryViewThatComesToTheFrontIsMaximised) {
+    QMdiArea* area = maitre->MdiArea();
+    // Closing the view in front brings the one behind it forward: "Tirages", then the two
+    // views created in the normal state.
+    for (int closed = 0; closed < 2; ++closed) {
+        area->activeSubWindow()->close();
+        QMdiSubWindow* front = area->activeSubWindow();
+        ASSERT_NE(front, nullptr);
+        EXPECT_TRUE(front->isMaximized()) << front->windowTitle().toStdString();
+        EXPECT_EQ(front->geometry(), area->viewport()->rect())
+            << front->windowTitle().toStdString();
+    }
+    // Restoring a minimised view from its title bar shows it maximised too.
+    ViewWindow* grille = maitre->View(1);
+    ASSERT_TRUE(grille->isMinimized());
+    grille->showNormal();
+    EXPECT_TRUE(grille->isMaximized());
+    EXPECT_EQ(area->activeSubWindow(), grille);
+}
+
 TEST_F(MainWindowTest, QuitterClosesTheMainWindow) {
     maitre->SetMenuAuto(false);
     ClickStrip();
@@ -120,12 +140,50 @@ TEST_F(MainWindowTest, HelpKeyOpensTheViewsHelpContext) {
     EXPECT_FALSE(maj->HandleHelpRequest(2, 4000));
 }
 
+TEST_F(MainWindowTest, HelpOpensCentredOnTheMainWindowAndEscapeClosesIt) {
+    maitre->move(40, 30);
+    for (int open = 0; open < 2; ++open) {
+        maitre->ShowHelpContext(5000);
+        auto* help = maitre->findChild<HelpWindow*>();
+        ASSERT_TRUE(help && help->isVisible());
+        EXPECT_EQ(help->geometry().center(), maitre->geometry().center());
+        QTest::keyClick(help->Browser(), Qt::Key_Escape);
+        EXPECT_FALSE(help->isVisible());
+        // Moved away, it comes back centred the next time it opens.
+        help->move(0, 0);
+    }
+}
+
+TEST_F(MainWindowTest, SmallestWindowShowsTheWholeOpenMenuAndTheAboutText) {
+    maitre->SetMenuAuto(false);
+    ClickStrip();
+    maitre->resize(640, 400);
+    auto* aide = static_cast<TfrmAide*>(maitre->View(0));
+    maitre->BringToFront(aide);
+    QCoreApplication::processEvents();
+
+    const QRect window = maitre->centralWidget()->rect();
+    for (const char* name : {"cmdMaj", "cmdAide", "cmdQuitter"}) {
+        QToolButton* button = Button(name);
+        const QRect shown(button->mapTo(maitre->centralWidget(), QPoint()), button->size());
+        EXPECT_TRUE(window.contains(shown)) << name;
+    }
+    QWidget* viewport = maitre->MdiArea()->viewport();
+    for (QLabel* label : aide->widget()->findChildren<QLabel*>()) {
+        const QRect shown(label->mapTo(viewport, QPoint()), label->size());
+        EXPECT_TRUE(viewport->rect().contains(shown) &&
+                    aide->widget()->rect().contains(label->geometry()))
+            << label->text().toStdString();
+    }
+}
+
 TEST_F(MainWindowTest, AboutViewShowsTheVersionAndTheContactLink) {
     auto* aide = static_cast<TfrmAide*>(maitre->View(0));
     EXPECT_EQ(aide->nomsoft->text(), "Quintaro V2.6.0.0");
     EXPECT_EQ(aide->adresse->y(), aide->licence->y() + aide->licence->height() + 20);
     EXPECT_EQ(aide->Remerciements->y(), aide->adresse->y() + aide->adresse->height() + 20);
-    EXPECT_TRUE(aide->Remerciements->text().startsWith("Remerciements à : "));
+    EXPECT_EQ(aide->Remerciements->text().toStdString(),
+              "Remerciements à : \nSQLite\nQt\nlibcurl\nlibzip\ninih");
     EXPECT_EQ(TfrmAide::ContactUrl().toString(), "mailto:quintaro@velmora.fr?subject=Quintaro");
 }
 
@@ -134,16 +192,30 @@ TEST(MainWindowFailure, FailedStartUpClosesTheProgramThroughTheErrorTimer) {
     SettingsStore settings(config / "settings.reg");
     test::WriteFile(app / "quintaro.INI", "[fichier]\nnombre=0\n");
     QString dialogText;
+    QWidget* dialogOwner = nullptr;
+    bool ownerShown = false, inFrontOfOwner = false;
     // The error dialog is modal: read and dismiss it as a user would.
     QTimer::singleShot(100, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             dialogText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
             dialogText += "|" + box->windowTitle();
+            dialogOwner = box->parentWidget();
+            ownerShown = dialogOwner && dialogOwner->isVisible();
+            // A window manager shows a dialog in front of a window that stays on top when the
+            // dialog belongs to it and stays on top too.
+            inFrontOfOwner =
+                dialogOwner &&
+                box->windowHandle()->transientParent() == dialogOwner->windowHandle() &&
+                box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             QTest::keyClick(box, Qt::Key_Return);
         }
     });
     TfrmMaitre maitre(app.path(), work.path(), settings);
     EXPECT_EQ(dialogText, "Fichier INI non conforme|Erreur");
+    // The splash stays on top of every other window: the dialog belongs to it.
+    EXPECT_EQ(dialogOwner, maitre.Splash());
+    EXPECT_TRUE(ownerShown);
+    EXPECT_TRUE(inFrontOfOwner);
     EXPECT_FALSE(maitre.StartupSucceeded());
     maitre.CreateViews();
     maitre.show();
