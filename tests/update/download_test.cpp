@@ -88,7 +88,7 @@ TEST_F(DownloadTest, ATargetThatCannotBeCreatedIsAFailureText) {
 
 TEST(MatchesMask, StarsQuestionMarksAndLetterCase) {
     struct Case {
-        const char* name;
+        std::string name; // owned: a case may build its name
         const char* mask;
         bool matches;
     };
@@ -105,7 +105,7 @@ TEST(MatchesMask, StarsQuestionMarksAndLetterCase) {
         {"ac", "a?c", false},
         {"anything", "*", true},
         {"abab", "*ab", true},
-        {std::string(60, 'a').c_str(), "*a*a*a*a*a*a*a*a*b", false},
+        {std::string(60, 'a'), "*a*a*a*a*a*a*a*a*b", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches) << c.name << " ~ " << c.mask;
