@@ -10,6 +10,7 @@
 #include <cstring>
 #include <curl/curl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace quintaro {
 
@@ -17,9 +18,6 @@ namespace {
 
 struct CurlCleanup {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-struct FileClose {
-    void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
 std::size_t WriteBlock(char* data, std::size_t size, std::size_t count, void* file) {
@@ -51,9 +49,10 @@ bool DownloadFile(const std::string& url, const std::string& path, const std::st
     std::unique_ptr<CURL, CurlCleanup> curl(curl_easy_init());
     if (!curl)
         return false;
-    if (FileExistsLongPath(path))
-        DeleteLongPath(path);
-    std::unique_ptr<std::FILE, FileClose> file(std::fopen(path.c_str(), "wb"));
+    // Whatever lies there goes, a link itself rather than what it points to; the new file is
+    // then made where nothing is.
+    ::unlink(path.c_str());
+    FileHandle file = CreateNewFile(path);
     if (!file)
         throw QuintaroError("Impossible de créer le fichier \"" + path + "\". " +
                             CreateFailureReason(errno));

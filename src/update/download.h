@@ -15,9 +15,10 @@ struct DownloadLimits {
 };
 
 // Fetches url (http, https or file) into path, following redirects and the proxy settings of
-// the environment, writing the blocks as they come. The target is deleted first. False when
-// the address cannot be reached, the answer is an HTTP error (400 and above) or the transfer
-// breaks off; the partial file is then removed. A target that cannot be created fails with
+// the environment, writing the blocks as they come. Whatever lies at the target goes first,
+// a link included, and the file is made anew, never through a link. False when the address
+// cannot be reached, the answer is an HTTP error (400 and above) or the transfer breaks off;
+// the partial file is then removed. A target that cannot be created fails with
 // "Impossible de créer le fichier "%s". %s".
 bool DownloadFile(const std::string& url, const std::string& path, const std::string& userAgent,
                   const DownloadLimits& limits = {});

@@ -55,6 +55,21 @@ TEST_F(DownloadTest, AnswersAreWrittenOrRefusedByTheirStatus) {
     EXPECT_NE(requests[0].find("User-Agent: quintaro-test"), std::string::npos);
 }
 
+TEST_F(DownloadTest, ALinkAtTheTargetIsReplacedNeverWrittenThrough) {
+    server.Route("/loto.zip", {200, "body", {}, false});
+    test::WriteFile(dir / "kept.txt", "kept");
+    for (const char* pointee : {"nowhere.zip", "kept.txt"}) {
+        std::filesystem::create_symlink(dir / pointee, Target());
+        EXPECT_TRUE(Get("/loto.zip")) << pointee;
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(Target())))
+            << pointee;
+        EXPECT_EQ(test::ReadFile(Target()), "body") << pointee;
+        std::filesystem::remove(Target());
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere.zip"));
+    EXPECT_EQ(test::ReadFile(dir / "kept.txt"), "kept");
+}
+
 TEST_F(DownloadTest, UnreachableOrSilentServersFail) {
     std::string refused;
     {
@@ -76,13 +91,23 @@ TEST_F(DownloadTest, FileAddressesWorkTheSameWay) {
 }
 
 TEST_F(DownloadTest, ATargetThatCannotBeCreatedIsAFailureText) {
-    const std::string target = (dir / "no" / "loto.zip").string();
-    try {
-        DownloadFile(server.Url("/loto.zip"), target, "q", limits);
-        ADD_FAILURE();
-    } catch (const QuintaroError& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible de créer le fichier \"" + target +
-                                             "\". Le chemin d'accès spécifié est introuvable");
+    std::filesystem::create_directory(dir / "folder.zip");
+    struct Case {
+        std::string target;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {(dir / "no" / "loto.zip").string(), "Le chemin d'accès spécifié est introuvable"},
+        {(dir / "folder.zip").string(), "Un dossier porte déjà ce nom"},
+    };
+    for (const Case& c : cases) {
+        try {
+            DownloadFile(server.Url("/loto.zip"), c.target, "q", limits);
+            ADD_FAILURE() << c.target;
+        } catch (const QuintaroError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Impossible de créer le fichier \"" + c.target + "\". " + c.reason);
+        }
     }
 }
 
