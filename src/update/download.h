@@ -7,11 +7,12 @@ namespace quintaro {
 class SettingsStore;
 
 // How long a download may wait: a server that does not answer within the connect time-out,
-// or that sends less than one byte a second for the stall time, fails the download instead
-// of holding the program for ever.
+// or that sends less than the low speed for the stall time, fails the download instead of
+// holding the program for ever (a server sending a byte now and then would).
 struct DownloadLimits {
     long connectTimeoutSeconds = 30;
     long stallSeconds = 60;
+    long lowSpeedBytesPerSecond = 1024;
 };
 
 // Fetches url (http, https or file) into path, following redirects and the proxy settings of

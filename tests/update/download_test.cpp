@@ -70,7 +70,7 @@ TEST_F(DownloadTest, ALinkAtTheTargetIsReplacedNeverWrittenThrough) {
     EXPECT_EQ(test::ReadFile(dir / "kept.txt"), "kept");
 }
 
-TEST_F(DownloadTest, UnreachableOrSilentServersFail) {
+TEST_F(DownloadTest, UnreachableSilentOrTricklingServersFail) {
     std::string refused;
     {
         test::HttpServer gone;
@@ -80,6 +80,12 @@ TEST_F(DownloadTest, UnreachableOrSilentServersFail) {
 
     server.Route("/stall.zip", {200, "", {}, true});
     EXPECT_FALSE(Get("/stall.zip"));
+    EXPECT_FALSE(std::filesystem::exists(Target()));
+
+    // Two bytes a second is far below the limit: the transfer fails within the stall time
+    // instead of running until the last byte.
+    server.Route("/trickle.zip", {200, "0123456789", {}, false, 2});
+    EXPECT_FALSE(Get("/trickle.zip"));
     EXPECT_FALSE(std::filesystem::exists(Target()));
 }
 
