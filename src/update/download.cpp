@@ -10,6 +10,7 @@
 #include <cstring>
 #include <curl/curl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace quintaro {
 
@@ -17,9 +18,6 @@ namespace {
 
 struct CurlCleanup {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-struct FileClose {
-    void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
 std::size_t WriteBlock(char* data, std::size_t size, std::size_t count, void* file) {
@@ -51,9 +49,10 @@ bool DownloadFile(const std::string& url, const std::string& path, const std::st
     std::unique_ptr<CURL, CurlCleanup> curl(curl_easy_init());
     if (!curl)
         return false;
-    if (FileExistsLongPath(path))
-        DeleteLongPath(path);
-    std::unique_ptr<std::FILE, FileClose> file(std::fopen(path.c_str(), "wb"));
+    // Whatever lies there goes, a link itself rather than what it points to; the new file is
+    // then made where nothing is.
+    ::unlink(path.c_str());
+    FileHandle file = CreateNewFile(path);
     if (!file)
         throw QuintaroError("Impossible de créer le fichier \"" + path + "\". " +
                             CreateFailureReason(errno));
@@ -67,7 +66,7 @@ bool DownloadFile(const std::string& url, const std::string& path, const std::st
     curl_easy_setopt(c, CURLOPT_MAXREDIRS, 10L);
     curl_easy_setopt(c, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytesPerSecond);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteBlock);

@@ -22,8 +22,9 @@ public:
     bool DownloadFile(const std::string& url, const std::string& destination) override {
         return quintaro::DownloadFile(url, destination, userAgent_, limits_);
     }
-    int UnzipToFolder(const std::string& archive, const std::string& folder) override {
-        return quintaro::UnzipToFolder(archive, folder, observer_);
+    UnzipResult UnzipToFolder(const std::string& archive, const std::string& folder,
+                              const std::string& entryName) override {
+        return quintaro::UnzipToFolder(archive, folder, entryName, observer_);
     }
 
 private:

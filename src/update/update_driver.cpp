@@ -7,6 +7,16 @@
 
 namespace quintaro {
 
+namespace {
+
+// The results file's name as the catalogue gives it, relative to the catalogue's folder.
+std::string CsvName(const TlistFiche& entry, const std::string& folder) {
+    const std::string prefix = folder + "/";
+    return entry.csv.starts_with(prefix) ? entry.csv.substr(prefix.size()) : NamePart(entry.csv);
+}
+
+} // namespace
+
 UpdateDriver::UpdateDriver(Tmd& md, const Catalogue& catalogue, UpdateHost& host,
                            ArchiveFetcher& fetcher)
     : md_(md), catalogue_(catalogue), host_(host), fetcher_(fetcher),
@@ -22,18 +32,21 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
             return false;
         }
         host_.Replace(host_.LineCount() - 1, "Téléchargement de " + dest + " OK");
-        host_.Append(" Décompression de " + dest + " ...");
-        int extracted = 0;
+        const std::size_t unpacking = host_.Append(" Décompression de " + dest + " ...");
+        UnzipResult unzipped;
         try {
-            extracted = fetcher_.UnzipToFolder(dest, catalogue_.CatalogueDir);
+            unzipped = fetcher_.UnzipToFolder(dest, catalogue_.CatalogueDir,
+                                              CsvName(entry, catalogue_.CatalogueDir));
         } catch (const std::exception&) {
-            extracted = 0;
+            // An archive that cannot be read has nothing extracted.
         }
-        if (extracted <= 0) {
+        for (const std::string& name : unzipped.ignored)
+            host_.Append(" Fichier ignoré dans l'archive : " + name);
+        if (unzipped.extracted <= 0) {
             host_.Append(" /!\\ Erreur lors de la Décompression de " + dest + " /!\\");
             return false;
         }
-        host_.Replace(host_.LineCount() - 1, " Décompression de " + dest + " OK");
+        host_.Replace(unpacking, " Décompression de " + dest + " OK");
         return true;
     }
     if (mode == kModeFichiers) {

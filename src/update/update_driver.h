@@ -4,6 +4,7 @@
 #include "store/tmd.h"
 #include "update/results_import.h"
 #include "update/update_log.h"
+#include "update/zip_archive.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,8 +20,10 @@ public:
     virtual void PurgeWebCache(const std::string& destination) = 0;
     // False when the download failed; a local file that cannot be created stops the update.
     virtual bool DownloadFile(const std::string& url, const std::string& destination) = 0;
-    // The number of files extracted into the folder; 0 or a failure is an extraction failure.
-    virtual int UnzipToFolder(const std::string& archive, const std::string& folder) = 0;
+    // Extracts into the folder the archive's entry named entryName and nothing else; no file
+    // extracted, or a failure, is an extraction failure.
+    virtual UnzipResult UnzipToFolder(const std::string& archive, const std::string& folder,
+                                      const std::string& entryName) = 0;
 };
 
 // What the update asks of the program around it, besides its log and the import's progress.

@@ -1,17 +1,22 @@
 #include "update/zip_archive.h"
 
+#include "app/text_util.h"
 #include "update/file_paths.h"
 #include "update/oem_names.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <random>
 #include <sys/stat.h>
 #include <tuple>
+#include <utility>
 #include <zip.h>
 
 namespace quintaro {
@@ -91,6 +96,22 @@ bool OlderThanEntry(const std::filesystem::path& file, const TFileInfo& entry) {
         std::make_tuple(1980 + (entry.modDate >> 9), (entry.modDate >> 5) & 15, entry.modDate & 31,
                         entry.modTime >> 11, (entry.modTime >> 5) & 63, (entry.modTime & 31) * 2);
     return fileTime < entryTime;
+}
+
+// A new file beside target, under a name of its own, for the target's replacement to be
+// written into; a null file when none can be made.
+std::pair<std::filesystem::path, FileHandle> CreateFileBeside(const std::filesystem::path& target) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[8];
+        const auto end =
+            std::to_chars(suffix, suffix + sizeof suffix, random() & 0xFFFFFFF, 16).ptr;
+        std::filesystem::path path = target.string() + "." + std::string(suffix, end) + ".part";
+        FileHandle file = CreateNewFile(path.string());
+        if (file || errno != EEXIST)
+            return {std::move(path), std::move(file)};
+    }
+    return {};
 }
 
 struct ZipCloser {
@@ -267,17 +288,22 @@ int TZip::Extract() {
         zip_source_free(source);
     zip_error_fini(&error);
 
+    auto entryOf = [&](const std::string& spec) {
+        return std::find_if(entries_.begin(), entries_.end(), [&](const TFileInfo& e) {
+            return EqualsIgnoringAsciiCase(e.fileName, spec);
+        });
+    };
     std::uint64_t total = 0;
-    for (const TFileInfo& e : entries_)
-        total += e.uncompressedSize;
+    for (const std::string& spec : fileSpecs)
+        if (auto entry = entryOf(spec); entry != entries_.end())
+            total += entry->uncompressedSize;
     observer_.FileCount(static_cast<int>(fileSpecs.size()));
     observer_.TotalBytes(total);
     for (const std::string& spec : fileSpecs) {
         if (cancelled_)
             break;
-        auto entry = std::find_if(entries_.begin(), entries_.end(),
-                                  [&](const TFileInfo& e) { return e.fileName == spec; });
-        if (archive && entry != entries_.end() && ExtractEntry(archive.get(), *entry, folder))
+        const auto entry = entryOf(spec);
+        if (archive && entry != entries_.end() && ExtractEntry(archive.get(), *entry, spec, folder))
             ++count;
         else
             observer_.Skipped();
@@ -306,9 +332,9 @@ bool TZip::MayOverwrite(const std::filesystem::path& target, const TFileInfo& en
     return false;
 }
 
-bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string& folder) {
+bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string& name,
+                        const std::string& folder) {
     auto* archive = static_cast<zip_t*>(handle);
-    const std::string& name = entry.fileName;
     const std::optional<std::filesystem::path> place = TargetOf(folder, name);
     if (!place) {
         observer_.Refused(name);
@@ -346,66 +372,71 @@ bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string&
     if (!file)
         return false;
 
-    // Written beside the target and renamed at the end, so that a broken entry leaves nothing.
-    const std::filesystem::path partial = target.string() + ".part";
-    bool kept = false;
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        const std::uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
-        std::uint64_t written = 0;
-        std::array<char, 1 << 16> buffer;
-        zip_int64_t n = 0;
-        while (out && (n = zip_fread(file.get(), buffer.data(), buffer.size())) > 0) {
-            // Never more than the entry says it holds.
-            written += static_cast<std::uint64_t>(n);
-            if (written > declared)
-                break;
-            out.write(buffer.data(), n);
-            observer_.Progress(static_cast<std::uint64_t>(n));
-            cancelled_ = observer_.ProcessPendingMessages() || cancelled_;
-            if (cancelled_)
-                break;
-        }
-        if (n == 0 && written <= declared && out && !cancelled_) {
-            kept = true;
-        } else if (n < 0 && zip_error_code_zip(zip_file_get_error(file.get())) == ZIP_ER_CRC) {
-            switch (observer_.AskCorrupted(name)) {
-            case ExtractionObserver::Answer::Yes:
-                kept = static_cast<bool>(out);
-                break;
-            case ExtractionObserver::Answer::Cancel:
-                cancelled_ = true;
-                break;
-            case ExtractionObserver::Answer::No:
-                break;
-            }
-        }
-        out.close();
-        kept = kept && !out.fail();
+    // Written into a file of its own beside the target and renamed over it once complete: a
+    // broken, refused or cancelled entry leaves the file it would replace as it was.
+    auto [partial, out] = CreateFileBeside(target);
+    if (!out)
+        return false;
+    const std::uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
+    std::uint64_t written = 0;
+    std::array<char, 1 << 16> buffer;
+    zip_int64_t n = 0;
+    while (!std::ferror(out.get()) &&
+           (n = zip_fread(file.get(), buffer.data(), buffer.size())) > 0) {
+        // Never more than the entry says it holds.
+        written += static_cast<std::uint64_t>(n);
+        if (written > declared)
+            break;
+        std::fwrite(buffer.data(), 1, static_cast<std::size_t>(n), out.get());
+        observer_.Progress(static_cast<std::uint64_t>(n));
+        cancelled_ = observer_.ProcessPendingMessages() || cancelled_;
+        if (cancelled_)
+            break;
     }
+    bool kept = false;
+    if (n == 0 && written <= declared && !cancelled_) {
+        kept = true;
+    } else if (n < 0 && zip_error_code_zip(zip_file_get_error(file.get())) == ZIP_ER_CRC) {
+        switch (observer_.AskCorrupted(name)) {
+        case ExtractionObserver::Answer::Yes:
+            kept = true;
+            break;
+        case ExtractionObserver::Answer::Cancel:
+            cancelled_ = true;
+            break;
+        case ExtractionObserver::Answer::No:
+            break;
+        }
+    }
+    kept = !std::ferror(out.get()) && std::fclose(out.release()) == 0 && kept;
     if (kept)
         std::filesystem::rename(partial, target, ec);
-    if (!kept || ec)
+    if (!kept || ec) {
         std::filesystem::remove(partial, ec);
-    return kept && !std::filesystem::exists(partial);
+        return false;
+    }
+    return true;
 }
 
-int UnzipToFolder(const std::string& archivePath, const std::string& folder,
-                  ExtractionObserver& observer) {
+UnzipResult UnzipToFolder(const std::string& archivePath, const std::string& folder,
+                          const std::string& entryName, ExtractionObserver& observer) {
     TZip zip(observer);
     zip.SetArchiveFile(archivePath);
     zip.fileSpecs.clear();
-    zip.extractOptions = 1;
+    // The new file replaces the old one whatever their dates; the old one goes only when the
+    // new one is complete.
+    zip.extractOptions = 0;
     zip.extractFolder = folder;
+    UnzipResult result;
     for (int i = 0; i < zip.EntryCount(); ++i) {
-        const std::string name = zip.EntryInfo(i).fileName;
-        zip.fileSpecs.push_back(name);
-        // The file an entry replaces goes first; a name that leads outside the folder is
-        // refused at the extraction and touches nothing here.
-        if (auto target = TargetOf(folder, name); target && FileExistsLongPath(target->string()))
-            DeleteLongPath(target->string());
+        std::string name = zip.EntryInfo(i).fileName;
+        if (zip.fileSpecs.empty() && EqualsIgnoringAsciiCase(name, entryName))
+            zip.fileSpecs.push_back(entryName);
+        else
+            result.ignored.push_back(std::move(name));
     }
-    return zip.Extract();
+    result.extracted = zip.Extract();
+    return result;
 }
 
 } // namespace quintaro

@@ -82,13 +82,15 @@ public:
     // The number of files extracted.
     int Extract();
 
+    // The entries to extract, letter case aside; each is written under the name given here.
     std::vector<std::string> fileSpecs;
     std::string extractFolder;
     std::uint32_t extractOptions = 1;
 
 private:
     void ReadDirectory();
-    bool ExtractEntry(void* archive, const TFileInfo& entry, const std::string& folder);
+    bool ExtractEntry(void* archive, const TFileInfo& entry, const std::string& name,
+                      const std::string& folder);
     // Options 1 and 2 replace only a file older than the entry; option 8 asks; none of them
     // replaces.
     bool MayOverwrite(const std::filesystem::path& target, const TFileInfo& entry);
@@ -102,9 +104,17 @@ private:
     bool cancelled_ = false;
 };
 
-// Extracts every entry of an archive into a folder, deleting the files they replace first;
-// the number of files extracted. Failures are ZipExceptions.
-int UnzipToFolder(const std::string& archivePath, const std::string& folder,
-                  ExtractionObserver& observer);
+// What UnzipToFolder did with an archive.
+struct UnzipResult {
+    int extracted = 0;                // the number of files extracted
+    std::vector<std::string> ignored; // the other entries, in the archive's order
+};
+
+// Extracts from an archive into a folder the one entry named entryName, letter case aside,
+// under that name: the folder holds the catalogue, the tables and the programs too, and an
+// archive brings nothing else there. A file it replaces stays as it was until the new one is
+// complete. Failures are ZipExceptions.
+UnzipResult UnzipToFolder(const std::string& archivePath, const std::string& folder,
+                          const std::string& entryName, ExtractionObserver& observer);
 
 } // namespace quintaro

@@ -1,6 +1,7 @@
 #include "support/http_server.h"
 
 #include <arpa/inet.h>
+#include <chrono>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -8,6 +9,21 @@
 #include <unistd.h>
 
 namespace quintaro::test {
+
+namespace {
+
+// False once the client has gone; never a SIGPIPE.
+bool SendAll(int client, const std::string& bytes) {
+    for (std::size_t sent = 0; sent < bytes.size();) {
+        const ssize_t n = send(client, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0)
+            return false;
+        sent += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
 
 HttpServer::HttpServer() {
     listener_ = socket(AF_INET, SOCK_STREAM, 0);
@@ -91,14 +107,27 @@ void HttpServer::Answer(int client) {
                          "\r\nConnection: close\r\n";
     for (const std::string& header : response.headers)
         answer += header + "\r\n";
-    answer += "\r\n" + response.body;
-    for (std::size_t sent = 0; sent < answer.size();) {
-        const ssize_t n = write(client, answer.data() + sent, answer.size() - sent);
-        if (n <= 0)
-            break;
-        sent += static_cast<std::size_t>(n);
+    answer += "\r\n";
+    if (response.bytesPerSecond > 0) {
+        SendAll(client, answer);
+        Trickle(client, response.body, response.bytesPerSecond);
+    } else {
+        SendAll(client, answer + response.body);
     }
     close(client);
+}
+
+void HttpServer::Trickle(int client, const std::string& bytes, int bytesPerSecond) {
+    const auto pause = std::chrono::milliseconds(1000 / bytesPerSecond);
+    for (char byte : bytes) {
+        if (!SendAll(client, std::string(1, byte)))
+            return;
+        for (auto waited = std::chrono::milliseconds(0); waited < pause && !stop_;
+             waited += std::chrono::milliseconds(10))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (stop_)
+            return;
+    }
 }
 
 } // namespace quintaro::test

@@ -18,6 +18,7 @@ public:
         std::string body;
         std::vector<std::string> headers; // "Name: value"
         bool stall = false;               // accept and never answer
+        int bytesPerSecond = 0;           // when above 0, the body is sent at that pace
     };
 
     HttpServer();
@@ -33,6 +34,8 @@ public:
 private:
     void Serve();
     void Answer(int client);
+    // Sends the bytes one at a time, a pause between them; stops when the client has gone.
+    void Trickle(int client, const std::string& bytes, int bytesPerSecond);
 
     int listener_ = -1;
     int port_ = 0;

@@ -55,7 +55,22 @@ TEST_F(DownloadTest, AnswersAreWrittenOrRefusedByTheirStatus) {
     EXPECT_NE(requests[0].find("User-Agent: quintaro-test"), std::string::npos);
 }
 
-TEST_F(DownloadTest, UnreachableOrSilentServersFail) {
+TEST_F(DownloadTest, ALinkAtTheTargetIsReplacedNeverWrittenThrough) {
+    server.Route("/loto.zip", {200, "body", {}, false});
+    test::WriteFile(dir / "kept.txt", "kept");
+    for (const char* pointee : {"nowhere.zip", "kept.txt"}) {
+        std::filesystem::create_symlink(dir / pointee, Target());
+        EXPECT_TRUE(Get("/loto.zip")) << pointee;
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(Target())))
+            << pointee;
+        EXPECT_EQ(test::ReadFile(Target()), "body") << pointee;
+        std::filesystem::remove(Target());
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere.zip"));
+    EXPECT_EQ(test::ReadFile(dir / "kept.txt"), "kept");
+}
+
+TEST_F(DownloadTest, UnreachableSilentOrTricklingServersFail) {
     std::string refused;
     {
         test::HttpServer gone;
@@ -65,6 +80,12 @@ TEST_F(DownloadTest, UnreachableOrSilentServersFail) {
 
     server.Route("/stall.zip", {200, "", {}, true});
     EXPECT_FALSE(Get("/stall.zip"));
+    EXPECT_FALSE(std::filesystem::exists(Target()));
+
+    // Two bytes a second is far below the limit: the transfer fails within the stall time
+    // instead of running until the last byte.
+    server.Route("/trickle.zip", {200, "0123456789", {}, false, 2});
+    EXPECT_FALSE(Get("/trickle.zip"));
     EXPECT_FALSE(std::filesystem::exists(Target()));
 }
 
@@ -76,19 +97,29 @@ TEST_F(DownloadTest, FileAddressesWorkTheSameWay) {
 }
 
 TEST_F(DownloadTest, ATargetThatCannotBeCreatedIsAFailureText) {
-    const std::string target = (dir / "no" / "loto.zip").string();
-    try {
-        DownloadFile(server.Url("/loto.zip"), target, "q", limits);
-        ADD_FAILURE();
-    } catch (const QuintaroError& e) {
-        EXPECT_EQ(std::string(e.what()), "Impossible de créer le fichier \"" + target +
-                                             "\". Le chemin d'accès spécifié est introuvable");
+    std::filesystem::create_directory(dir / "folder.zip");
+    struct Case {
+        std::string target;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {(dir / "no" / "loto.zip").string(), "Le chemin d'accès spécifié est introuvable"},
+        {(dir / "folder.zip").string(), "Un dossier porte déjà ce nom"},
+    };
+    for (const Case& c : cases) {
+        try {
+            DownloadFile(server.Url("/loto.zip"), c.target, "q", limits);
+            ADD_FAILURE() << c.target;
+        } catch (const QuintaroError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Impossible de créer le fichier \"" + c.target + "\". " + c.reason);
+        }
     }
 }
 
 TEST(MatchesMask, StarsQuestionMarksAndLetterCase) {
     struct Case {
-        const char* name;
+        std::string name; // owned: a case may build its name
         const char* mask;
         bool matches;
     };
@@ -105,7 +136,7 @@ TEST(MatchesMask, StarsQuestionMarksAndLetterCase) {
         {"ac", "a?c", false},
         {"anything", "*", true},
         {"abab", "*ab", true},
-        {std::string(60, 'a').c_str(), "*a*a*a*a*a*a*a*a*b", false},
+        {std::string(60, 'a'), "*a*a*a*a*a*a*a*a*b", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches) << c.name << " ~ " << c.mask;

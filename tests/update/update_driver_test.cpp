@@ -48,6 +48,17 @@ protected:
                 " Mise à jour du " + std::string(i == 0 ? "Loto" : "Super Loto") +
                     " terminée ajout de " + std::to_string(added) + " enregistrements"};
     }
+    // Points both entries' addresses at the server.
+    void ServeFrom(const test::HttpServer& server) {
+        std::string ini = test::ReadFile(app / "quintaro.INI");
+        for (const char* name : {"/loto.zip", "/sloto.zip"})
+            ini.replace(ini.find("http://127.0.0.1:9" + std::string(name)),
+                        std::string("http://127.0.0.1:9").size() + std::strlen(name),
+                        server.Url(name));
+        test::WriteFile(app / "quintaro.INI", ini);
+        catalogue = Catalogue();
+        LoadSourceCatalogue(catalogue, app / "quintaro.INI");
+    }
     static Lines Closing() {
         return {"Calcule des statistiques OK", "Chargement des données OK", "Mise à jour terminée"};
     }
@@ -113,13 +124,7 @@ TEST_F(UpdateDriverTest, InternetModeDownloadsUnpacksAndImportsEachEntry) {
     test::HttpServer server;
     server.Route("/sloto.zip",
                  {200, test::MakeZip({{"sloto.csv", File({"17/03/2023"})}}), {}, false});
-    std::string ini = test::ReadFile(app / "quintaro.INI");
-    for (const char* name : {"/loto.zip", "/sloto.zip"})
-        ini.replace(ini.find("http://127.0.0.1:9" + std::string(name)),
-                    std::string("http://127.0.0.1:9").size() + std::strlen(name), server.Url(name));
-    test::WriteFile(app / "quintaro.INI", ini);
-    catalogue = Catalogue();
-    LoadSourceCatalogue(catalogue, app / "quintaro.INI");
+    ServeFrom(server);
     UpdateDriver driver(*md, catalogue, host, offline);
     driver.Update(kModeInternet);
     EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",
@@ -138,6 +143,51 @@ TEST_F(UpdateDriverTest, InternetModeDownloadsUnpacksAndImportsEachEntry) {
     driver.Update(kModeInternet);
     EXPECT_EQ(host.lines[4], " /!\\ Erreur lors de la Décompression de " + Dest(1) + " /!\\");
     EXPECT_FALSE(std::filesystem::exists(Dest(1)));
+}
+
+TEST_F(UpdateDriverTest, AnArchiveBringsOnlyItsResultsFileIntoTheInstallation) {
+    test::HttpServer server;
+    server.Route("/sloto.zip", {200,
+                                test::MakeZip({{"quintaro.INI", "[fichier]\nnombre=0\n"},
+                                               {"sloto.csv", File({"17/03/2023"})},
+                                               {"quintaro.dat", "not the tables"}}),
+                                {},
+                                false});
+    ServeFrom(server);
+    const std::string ini = test::ReadFile(app / "quintaro.INI");
+    const std::string tables = test::ReadFile(app / "quintaro.dat");
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(test::ReadFile(app / "quintaro.INI"), ini);
+    EXPECT_TRUE(test::ReadFile(app / "quintaro.dat") == tables) << "the tables were replaced";
+    EXPECT_EQ(host.lines,
+              Join({{"Téléchargement de " + Dest(0) + " ...",
+                     "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                     "Téléchargement de " + Dest(1) + " OK", " Décompression de " + Dest(1) + " OK",
+                     " Fichier ignoré dans l'archive : quintaro.INI",
+                     " Fichier ignoré dans l'archive : quintaro.dat"},
+                    Import(1, 1, 2),
+                    Closing()}));
+    EXPECT_EQ(Count("listetirage"), 1);
+}
+
+TEST_F(UpdateDriverTest, ADamagedResultsFileInTheArchiveLeavesTheOldOne) {
+    test::HttpServer server;
+    std::string zip = test::MakeZip({{"sloto.csv", File({"18/03/2023"}), true}});
+    zip[zip.find("18/03/2023")] = '2';
+    server.Route("/sloto.zip", {200, zip, {}, false});
+    ServeFrom(server);
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",
+                                 "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                                 "Téléchargement de " + Dest(1) + " OK",
+                                 " Décompression de " + Dest(1) + " ...",
+                                 " /!\\ Erreur lors de la Décompression de " + Dest(1) + " /!\\"},
+                                Closing()}));
+    EXPECT_EQ(test::ReadFile(Csv(1)), File({"17/03/2023"}));
+    EXPECT_EQ(Count("listetirage"), 0);
 }
 
 TEST_F(UpdateDriverTest, FichiersModeChecksCopiesOrCancelsEachEntry) {

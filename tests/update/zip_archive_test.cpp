@@ -2,6 +2,7 @@
 #include "support/zip_maker.h"
 #include "update/zip_archive.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quintaro {
@@ -56,8 +57,24 @@ protected:
         }
         return "no failure";
     }
-    int Unzip(const std::string& bytes) {
-        return UnzipToFolder(Archive(bytes), out.path().string(), answers);
+    UnzipResult Unzip(const std::string& bytes, const std::string& entryName) {
+        return UnzipToFolder(Archive(bytes), out.path().string(), entryName, answers);
+    }
+    // The wrapper itself, extracting the entries named.
+    int Extract(const std::string& bytes, const std::vector<std::string>& specs) {
+        TZip zip(answers);
+        zip.SetArchiveFile(Archive(bytes));
+        zip.fileSpecs = specs;
+        zip.extractFolder = out.path().string();
+        return zip.Extract();
+    }
+    // What the folder holds, so that a test sees any file left behind.
+    std::vector<std::string> Folder() const {
+        std::vector<std::string> names;
+        for (const auto& item : std::filesystem::recursive_directory_iterator(out.path()))
+            names.push_back(item.path().lexically_relative(out.path()).string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
     std::string NotAZip() {
         return "\"" + (dir / "a.zip").string() + "\"\nis not a valid Zip file.";
@@ -67,18 +84,52 @@ protected:
     Answers answers;
 };
 
-TEST_F(ZipArchiveTest, ExtractsEveryEntryIntoTheFolderReplacingWhatWasThere) {
+TEST_F(ZipArchiveTest, OnlyTheNamedEntryIsExtractedReplacingWhatWasThere) {
     const std::string csv(200000, 'x');
-    test::WriteFile(out / "loto.csv", "old");
-    std::filesystem::create_directory(out / "sub");
-    EXPECT_EQ(Unzip(test::MakeZip({{"loto.csv", csv}, {"sub/deeper/b.txt", "b"}, {"dir/", ""}})),
-              2);
+    test::WriteFile(out / "loto.csv", "old"); // newer than the entry, replaced all the same
+    test::WriteFile(out / "quintaro.INI", "catalogue");
+    test::WriteFile(out / "quintaro.dat", "tables");
+    const UnzipResult result = Unzip(test::MakeZip({{"quintaro.INI", "evil"},
+                                                    {"loto.csv", csv},
+                                                    {"sub/deeper/b.txt", "b"},
+                                                    {"dir/", ""},
+                                                    {"quintaro.dat", "evil"}}),
+                                     "loto.csv");
+    EXPECT_EQ(result.extracted, 1);
+    EXPECT_EQ(result.ignored, (std::vector<std::string>{"quintaro.INI", "sub/deeper/b.txt", "dir/",
+                                                        "quintaro.dat"}));
     EXPECT_EQ(test::ReadFile(out / "loto.csv"), csv);
+    EXPECT_EQ(test::ReadFile(out / "quintaro.INI"), "catalogue");
+    EXPECT_EQ(test::ReadFile(out / "quintaro.dat"), "tables");
+    EXPECT_EQ(Folder(), (std::vector<std::string>{"loto.csv", "quintaro.INI", "quintaro.dat"}));
+    EXPECT_EQ(answers.begun, std::vector<std::string>{"loto.csv"});
+    EXPECT_EQ(answers.total, 200000u);
+    EXPECT_EQ(answers.done, 200000u);
+}
+
+TEST_F(ZipArchiveTest, TheNamedEntryIsFoundWhateverItsLetterCase) {
+    const std::string zip = test::MakeZip({{"LOTO.CSV", "first"}, {"Loto.csv", "second"}});
+    const UnzipResult result = Unzip(zip, "loto.csv");
+    EXPECT_EQ(result.extracted, 1);
+    EXPECT_EQ(result.ignored, std::vector<std::string>{"Loto.csv"});
+    // Written under the name asked for, where the import reads it.
+    EXPECT_EQ(Folder(), std::vector<std::string>{"loto.csv"});
+    EXPECT_EQ(test::ReadFile(out / "loto.csv"), "first");
+
+    const UnzipResult absent = Unzip(zip, "euro.csv");
+    EXPECT_EQ(absent.extracted, 0);
+    EXPECT_EQ(absent.ignored, (std::vector<std::string>{"LOTO.CSV", "Loto.csv"}));
+}
+
+TEST_F(ZipArchiveTest, TheWrapperExtractsTheEntriesOfItsList) {
+    std::filesystem::create_directory(out / "sub");
+    EXPECT_EQ(Extract(test::MakeZip({{"a.csv", "a"}, {"sub/deeper/b.txt", "b"}, {"c.csv", "c"}}),
+                      {"sub/deeper/b.txt", "a.csv"}),
+              2);
+    EXPECT_EQ(Folder(),
+              (std::vector<std::string>{"a.csv", "sub", "sub/deeper", "sub/deeper/b.txt"}));
     EXPECT_EQ(test::ReadFile(out / "sub" / "deeper" / "b.txt"), "b");
-    EXPECT_EQ(answers.begun, (std::vector<std::string>{"loto.csv", "sub/deeper/b.txt"}));
-    EXPECT_EQ(answers.total, 200001u);
-    EXPECT_EQ(answers.done, 200001u);
-    EXPECT_FALSE(std::filesystem::exists(out / "loto.csv.part"));
+    EXPECT_EQ(answers.begun, (std::vector<std::string>{"sub/deeper/b.txt", "a.csv"}));
 }
 
 TEST_F(ZipArchiveTest, ReadsTheDirectoryBehindACommentOrPrependedData) {
@@ -94,7 +145,7 @@ TEST_F(ZipArchiveTest, ReadsTheDirectoryBehindACommentOrPrependedData) {
     } catch (const ZipException& e) {
         EXPECT_STREQ(e.what(), "Index range error");
     }
-    EXPECT_EQ(Unzip(std::string(5000, 'p') + zip), 2);
+    EXPECT_EQ(Unzip(std::string(5000, 'p') + zip, "b.csv").extracted, 1);
     EXPECT_EQ(test::ReadFile(out / "b.csv"), "bbb");
 }
 
@@ -137,17 +188,18 @@ TEST_F(ZipArchiveTest, OemNamesAreConvertedForDosAndWindowsArchivers) {
 
 TEST_F(ZipArchiveTest, AMissingArchiveIsCreatedEmpty) {
     const std::string path = (dir / "missing.zip").string();
-    EXPECT_EQ(UnzipToFolder(path, out.path().string(), answers), 0);
+    EXPECT_EQ(UnzipToFolder(path, out.path().string(), "a.csv", answers).extracted, 0);
     EXPECT_EQ(std::filesystem::file_size(path), 22u);
-    EXPECT_THROW(UnzipToFolder((dir / "no" / "such.zip").string(), out.path().string(), answers),
-                 ZipException);
+    EXPECT_THROW(
+        UnzipToFolder((dir / "no" / "such.zip").string(), out.path().string(), "a.csv", answers),
+        ZipException);
 }
 
 TEST_F(ZipArchiveTest, NamesLeadingOutsideTheFolderAreRefused) {
     test::WriteFile(dir / "victim.txt", "keep");
     const std::string zip = test::MakeZip(
         {{"../victim.txt", "evil"}, {"/tmp/quintaro-absolute.txt", "evil"}, {"ok.csv", "fine"}});
-    EXPECT_EQ(Unzip(zip), 1);
+    EXPECT_EQ(Extract(zip, {"../victim.txt", "/tmp/quintaro-absolute.txt", "ok.csv"}), 1);
     EXPECT_EQ(test::ReadFile(dir / "victim.txt"), "keep");
     EXPECT_FALSE(std::filesystem::exists("/tmp/quintaro-absolute.txt"));
     EXPECT_EQ(answers.refused,
@@ -156,29 +208,38 @@ TEST_F(ZipArchiveTest, NamesLeadingOutsideTheFolderAreRefused) {
 
     // Nor through a link inside the folder.
     std::filesystem::create_directory_symlink(dir.path(), out / "link");
-    EXPECT_EQ(Unzip(test::MakeZip({{"link/victim.txt", "evil"}})), 0);
+    EXPECT_EQ(Extract(test::MakeZip({{"link/victim.txt", "evil"}}), {"link/victim.txt"}), 0);
+    EXPECT_EQ(test::ReadFile(dir / "victim.txt"), "keep");
+    // Nor when the name asked for is one.
+    EXPECT_EQ(Unzip(zip, "../victim.txt").extracted, 0);
     EXPECT_EQ(test::ReadFile(dir / "victim.txt"), "keep");
 }
 
-TEST_F(ZipArchiveTest, ACrcMismatchIsAskedAbout) {
+TEST_F(ZipArchiveTest, ACrcMismatchIsAskedAboutAndTheOldFileKeptUnlessAccepted) {
     std::string zip = test::MakeZip({{"data.csv", "0123456789abcdef", true}});
     zip[zip.find("0123456789abcdef") + 3] = 'X';
-    EXPECT_EQ(Unzip(zip), 0);
-    EXPECT_EQ(answers.asked, std::vector<std::string>{"corrupted data.csv"});
-    EXPECT_FALSE(std::filesystem::exists(out / "data.csv"));
+    test::WriteFile(out / "data.csv", "old");
+    for (auto answer : {ExtractionObserver::Answer::No, ExtractionObserver::Answer::Cancel}) {
+        answers.corrupted = answer;
+        EXPECT_EQ(Unzip(zip, "data.csv").extracted, 0);
+        EXPECT_EQ(test::ReadFile(out / "data.csv"), "old");
+        EXPECT_EQ(Folder(), std::vector<std::string>{"data.csv"});
+    }
+    EXPECT_EQ(answers.asked,
+              (std::vector<std::string>{"corrupted data.csv", "corrupted data.csv"}));
 
     answers.corrupted = ExtractionObserver::Answer::Yes;
-    EXPECT_EQ(Unzip(zip), 1);
+    EXPECT_EQ(Unzip(zip, "data.csv").extracted, 1);
     EXPECT_EQ(test::ReadFile(out / "data.csv"), "012X456789abcdef");
 }
 
 TEST_F(ZipArchiveTest, AnEncryptedEntryNeedsItsPassword) {
     const std::string zip = test::MakeZip({{"secret.csv", "hidden", false, "sesame"}});
-    EXPECT_EQ(Unzip(zip), 0);
+    EXPECT_EQ(Unzip(zip, "secret.csv").extracted, 0);
     EXPECT_EQ(answers.asked, std::vector<std::string>{"password secret.csv"});
     EXPECT_FALSE(std::filesystem::exists(out / "secret.csv"));
     answers.password = "sesame";
-    EXPECT_EQ(Unzip(zip), 1);
+    EXPECT_EQ(Unzip(zip, "secret.csv").extracted, 1);
     EXPECT_EQ(test::ReadFile(out / "secret.csv"), "hidden");
 }
 
@@ -188,15 +249,18 @@ TEST_F(ZipArchiveTest, AnEntryHoldingMoreThanItDeclaresIsNotWrittenPastIt) {
     const std::string declared("\xE8\x03\x00\x00", 4); // 1000, little-endian
     for (std::size_t at : {zip.find("PK\x03\x04") + 22, zip.find("PK\x01\x02") + 24})
         zip.replace(at, 4, declared);
-    EXPECT_EQ(Unzip(zip), 0);
-    EXPECT_FALSE(std::filesystem::exists(out / "bomb.csv"));
-    EXPECT_FALSE(std::filesystem::exists(out / "bomb.csv.part"));
+    EXPECT_EQ(Unzip(zip, "bomb.csv").extracted, 0);
+    EXPECT_TRUE(Folder().empty());
 }
 
-TEST_F(ZipArchiveTest, CancelStopsTheExtraction) {
+TEST_F(ZipArchiveTest, CancelStopsTheExtractionAndKeepsTheOldFile) {
     answers.cancelAfter = 0;
-    EXPECT_EQ(Unzip(test::MakeZip({{"a.csv", "a"}, {"b.csv", "b"}})), 0);
-    EXPECT_FALSE(std::filesystem::exists(out / "b.csv"));
+    EXPECT_EQ(Extract(test::MakeZip({{"a.csv", "a"}, {"b.csv", "b"}}), {"a.csv", "b.csv"}), 0);
+    EXPECT_TRUE(Folder().empty());
+    test::WriteFile(out / "a.csv", "old");
+    EXPECT_EQ(Unzip(test::MakeZip({{"a.csv", "a"}}), "a.csv").extracted, 0);
+    EXPECT_EQ(Folder(), std::vector<std::string>{"a.csv"});
+    EXPECT_EQ(test::ReadFile(out / "a.csv"), "old");
 }
 
 TEST_F(ZipArchiveTest, ExistingFilesAreReplacedAsTheOptionsSay) {
