@@ -4,13 +4,15 @@
 #include "ui/colour_panel.h"
 #include "ui/colour_values.h"
 
-#include <QApplication>
+#include "support/modal_answer.h"
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace quintaro {
@@ -126,17 +128,16 @@ TEST_F(FrmConfigurationTest, AChosenColourReachesTheMainWindow) {
 TEST_F(FrmConfigurationTest, AValueOfAnotherTypeIsShownAndStopsTheHandOver) {
     {
         SettingsStore store(File());
-        store.WriteInteger(kConfigurationKey, "couleurligne1", static_cast<std::int32_t>(Rgb(1, 1, 1)));
+        store.WriteInteger(kConfigurationKey, "couleurligne1",
+                           static_cast<std::int32_t>(Rgb(1, 1, 1)));
         store.WriteBinary(kConfigurationKey, "menuAuto", {1});
         store.Save();
     }
     QString shown;
-    QTimer::singleShot(100, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            shown = box->windowTitle() + "|" +
-                    box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        }
+    test::AnswerNextModal([&](QWidget* box) {
+        shown = box->windowTitle() + "|" +
+                box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        QTest::keyClick(box, Qt::Key_Return);
     });
     Start();
     // The quote sorts before ".": no full stop is added.

@@ -5,6 +5,7 @@
 #include "support/temp_dir.h"
 #include "ui/ox_angle_label.h"
 
+#include "support/modal_answer.h"
 #include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+
 #include <gtest/gtest.h>
 
 namespace quintaro {
@@ -195,20 +197,17 @@ TEST(MainWindowFailure, FailedStartUpClosesTheProgramThroughTheErrorTimer) {
     QWidget* dialogOwner = nullptr;
     bool ownerShown = false, inFrontOfOwner = false;
     // The error dialog is modal: read and dismiss it as a user would.
-    QTimer::singleShot(100, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            dialogText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            dialogText += "|" + box->windowTitle();
-            dialogOwner = box->parentWidget();
-            ownerShown = dialogOwner && dialogOwner->isVisible();
-            // A window manager shows a dialog in front of a window that stays on top when the
-            // dialog belongs to it and stays on top too.
-            inFrontOfOwner =
-                dialogOwner &&
-                box->windowHandle()->transientParent() == dialogOwner->windowHandle() &&
-                box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-            QTest::keyClick(box, Qt::Key_Return);
-        }
+    test::AnswerNextModal([&](QWidget* box) {
+        dialogText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        dialogText += "|" + box->windowTitle();
+        dialogOwner = box->parentWidget();
+        ownerShown = dialogOwner && dialogOwner->isVisible();
+        // A window manager shows a dialog in front of a window that stays on top when the
+        // dialog belongs to it and stays on top too.
+        inFrontOfOwner = dialogOwner &&
+                         box->windowHandle()->transientParent() == dialogOwner->windowHandle() &&
+                         box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        QTest::keyClick(box, Qt::Key_Return);
     });
     TfrmMaitre maitre(app.path(), work.path(), settings);
     EXPECT_EQ(dialogText, "Fichier INI non conforme|Erreur");
