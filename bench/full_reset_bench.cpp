@@ -1,10 +1,10 @@
 // "Maj Total" over the demo history of the six games (about 10,000 draws: import and
 // statistics), beside a raw lower bound: the same rows inserted into the same tables by a
 // minimal prepared-statement loop in one transaction.
-#include "store/schema.h"
-#include "store/tmd.h"
-#include "update/network_fetcher.h"
-#include "update/update_driver.h"
+#include "core/store/schema.h"
+#include "core/datastore/tmd.h"
+#include "core/update/network_fetcher.h"
+#include "core/update/update_driver.h"
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>

@@ -1,8 +1,8 @@
 // The period computation of 100 grids of one game over 10,000 draws, beside a brute force
 // that enumerates every simple combination of every grid.
-#include "store/tmd.h"
-#include "winnings/combination_table.h"
-#include "winnings/period_winnings.h"
+#include "core/datastore/tmd.h"
+#include "core/winnings/combination_table.h"
+#include "core/winnings/period_winnings.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

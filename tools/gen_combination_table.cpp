@@ -1,5 +1,5 @@
 // Writes the prize combination tables file from the prize-rank rules of the core.
-#include "winnings/combination_table.h"
+#include "core/winnings/combination_table.h"
 
 #include <fstream>
 #include <iostream>

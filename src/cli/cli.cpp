@@ -1,8 +1,8 @@
 #include "cli/cli.h"
 
-#include "app/text_util.h"
+#include "core/base/text_util.h"
 #include "cli/cli_session.h"
-#include "store/day_count.h"
+#include "core/base/day_count.h"
 
 #include <map>
 #include <ostream>

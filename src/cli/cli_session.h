@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/startup.h"
+#include "core/app/startup.h"
 #include "cli/cli.h"
 
 #include <iosfwd>

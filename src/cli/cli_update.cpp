@@ -1,11 +1,11 @@
 // The companion's update commands and the statistics listing.
-#include "app/app_paths.h"
-#include "app/configuration_settings.h"
-#include "app/text_util.h"
+#include "core/base/app_paths.h"
+#include "core/settings/configuration_settings.h"
+#include "core/base/text_util.h"
 #include "cli/cli_session.h"
-#include "store/day_count.h"
-#include "update/network_fetcher.h"
-#include "update/update_driver.h"
+#include "core/base/day_count.h"
+#include "core/update/network_fetcher.h"
+#include "core/update/update_driver.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,9 +1,9 @@
 // The companion's winnings commands: over a period, and for one draw.
-#include "app/quintaro_error.h"
+#include "core/base/quintaro_error.h"
 #include "cli/cli_session.h"
-#include "store/day_count.h"
-#include "winnings/draw_summary.h"
-#include "winnings/period_winnings.h"
+#include "core/base/day_count.h"
+#include "core/winnings/draw_summary.h"
+#include "core/winnings/period_winnings.h"
 
 #include <ostream>
 

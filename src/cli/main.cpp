@@ -1,4 +1,4 @@
-#include "app/app_paths.h"
+#include "core/base/app_paths.h"
 #include "cli/cli.h"
 
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "store/sqlite_db.h"
+#include "core/db/sqlite_db.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 #include "support/zip_maker.h"

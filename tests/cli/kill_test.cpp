@@ -1,8 +1,8 @@
 // The companion killed at random moments of a full reset and of a database rebuild: whatever
 // the moment, the next start finds a conforming database, every results file stored whole or
 // not at all, and every grid.
-#include "app/settings_store.h"
-#include "store/sqlite_db.h"
+#include "core/settings/settings_store.h"
+#include "core/db/sqlite_db.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 

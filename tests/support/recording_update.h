@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/update_driver.h"
+#include "core/update/update_driver.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/settings_store.h"
-#include "store/catalogue.h"
-#include "store/tmd.h"
+#include "core/settings/settings_store.h"
+#include "core/store/catalogue.h"
+#include "core/datastore/tmd.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "support/temp_dir.h"
 
-#include "winnings/combination_table.h"
+#include "core/winnings/combination_table.h"
 
 #include <fstream>
 #include <sstream>

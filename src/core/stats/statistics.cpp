@@ -1,0 +1,147 @@
+// The data store's statistics: the stat table rebuilt from the stored draws.
+#include "core/datastore/tmd.h"
+#include "core/base/value_reading.h"
+
+#include <array>
+
+namespace quintaro {
+
+namespace {
+
+struct BallTally {
+    std::int32_t nbSortie = 0;
+    double pourcentage = 0.0;
+    double Date = -1.0;
+    std::int32_t Tir = 0;
+    std::int32_t ecart = -1;
+};
+
+template <std::size_t N> void Reset(std::array<BallTally, N>& tallies) {
+    tallies.fill({});
+}
+
+// One appearance of a value in a draw.
+void Count(BallTally& t, double date, std::int32_t tir) {
+    ++t.nbSortie;
+    t.Date = date;
+    t.Tir = tir;
+    t.ecart = -1;
+}
+
+// The share of the series' draws in which each value came out; the series is read once, and
+// its number of draws known at its end.
+template <std::size_t N> void Shares(std::array<BallTally, N>& tallies, std::int64_t draws) {
+    for (BallTally& t : tallies)
+        if (t.nbSortie > 0)
+            t.pourcentage = static_cast<double>(static_cast<long double>(t.nbSortie) /
+                                                static_cast<long double>(draws) * 100.0L);
+}
+
+template <std::size_t N> void AfterDraw(std::array<BallTally, N>& tallies) {
+    for (BallTally& t : tallies)
+        ++t.ecart;
+}
+
+constexpr const char* kInsert =
+    "insert into stat values ( :type , :boulle , :nbsortie , :pourcent , :date , :tir , :ecart )";
+
+void Insert(SqlStatement& insert, std::int32_t boule, const BallTally& t) {
+    insert.Set("boulle", std::int64_t{boule});
+    insert.Set("nbsortie", std::int64_t{t.nbSortie});
+    insert.Set("pourcent", t.pourcentage);
+    insert.Set("date", t.Date);
+    insert.Set("tir", std::int64_t{t.Tir});
+    insert.Set("ecart", std::int64_t{t.ecart});
+    insert.Execute();
+}
+
+// The highest main number and second-set number of each draw type.
+constexpr std::array<int, kGameTypeCount> kMainMax = {49, 49, 50, 49, 49, 50};
+constexpr std::array<int, kGameTypeCount> kSecondMax = {0, 0, 9, 10, 10, 11};
+
+} // namespace
+
+bool Tmd::ComputeStatistics() {
+    try {
+        cnx.Execute("delete from stat");
+        std::array<BallTally, 50> main;
+        std::array<BallTally, 11> second;
+        for (int t = 0; t < kGameTypeCount; ++t) {
+            Reset(main);
+            Reset(second);
+            {
+                auto q =
+                    cnx.Prepare("select * from listetirage where type=:toto order by date , n_tir");
+                q.Set("toto", std::int64_t{t});
+                const int date = q.ColumnIndex("date"), tir = q.ColumnIndex("n_tir"),
+                          b1 = q.ColumnIndex("b1");
+                std::int64_t n = 0;
+                for (; q.Next(); ++n) {
+                    for (int k = 0; k < 7; ++k) {
+                        const std::int64_t v = q.Int(b1 + k);
+                        const bool inSecond = k >= 5 && t >= 2;
+                        const std::int64_t max = inSecond ? 11 : 50;
+                        if (v < 1 || v > max)
+                            continue;
+                        BallTally& tally = inSecond ? second[static_cast<std::size_t>(v - 1)]
+                                                    : main[static_cast<std::size_t>(v - 1)];
+                        Count(tally, q.Double(date), static_cast<std::int32_t>(q.Int(tir)));
+                    }
+                    AfterDraw(main);
+                    AfterDraw(second);
+                }
+                Shares(main, n);
+                Shares(second, n);
+            }
+            SqlTransaction transaction(cnx);
+            auto insert = cnx.Prepare(kInsert);
+            insert.Set("type", std::int64_t{t});
+            for (int b = 1; b <= kMainMax[static_cast<std::size_t>(t)]; ++b)
+                Insert(insert, b, main[static_cast<std::size_t>(b - 1)]);
+            insert.Set("type", std::int64_t{t + 10});
+            for (int b = 1; b <= kSecondMax[static_cast<std::size_t>(t)]; ++b)
+                Insert(insert, b, second[static_cast<std::size_t>(b - 1)]);
+            transaction.Commit();
+        }
+
+        std::array<BallTally, 10> digits;
+        for (int t = 0; t < kGameTypeCount; ++t) {
+            Reset(digits);
+            {
+                auto q = cnx.Prepare(
+                    "SELECT ListeTirage.date as date, ListeTirage.n_tir as n_tir, ListeJoker.joker "
+                    "as joker FROM ListeTirage INNER JOIN ListeJoker ON ListeTirage.reftirage = "
+                    "ListeJoker.fkrefTirage and ListeTirage.type = :toto "
+                    "order by ListeTirage.date , ListeTirage.n_tir");
+                q.Set("toto", std::int64_t{t});
+                std::int64_t n = 0;
+                for (; q.Next(); ++n) {
+                    const std::string joker = q.Text(2);
+                    for (std::size_t c = 0; c < 7; ++c) {
+                        // A single character reads as one digit, or fails.
+                        const std::int32_t d =
+                            ReadInteger(c < joker.size() ? joker.substr(c, 1) : "");
+                        Count(digits[static_cast<std::size_t>(d)], q.Double(0),
+                              static_cast<std::int32_t>(q.Int(1)));
+                    }
+                    AfterDraw(digits);
+                }
+                Shares(digits, n);
+            }
+            SqlTransaction transaction(cnx);
+            auto insert = cnx.Prepare(kInsert);
+            insert.Set("type", std::int64_t{t + 20});
+            for (int d = 0; d <= 9; ++d)
+                Insert(insert, d, digits[static_cast<std::size_t>(d)]);
+            transaction.Commit();
+        }
+        return true;
+    } catch (const std::exception& e) {
+        lastErrorText = e.what();
+        if (dialogs.message)
+            dialogs.message("calcule stat" + lastErrorText);
+        return false;
+    }
+}
+
+} // namespace quintaro

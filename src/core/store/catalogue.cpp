@@ -1,0 +1,40 @@
+#include "core/store/catalogue.h"
+
+#include "core/base/quintaro_error.h"
+#include "core/base/text_util.h"
+#include "core/store/ini_file.h"
+
+namespace quintaro {
+
+void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath) {
+    cat.CatalogueIniPath = iniPath.string();
+    cat.CatalogueDir = iniPath.parent_path().string();
+    const IniFile ini = IniFile::Load(iniPath);
+
+    const std::int32_t n = TryParseInt32(ini.ReadString("fichier", "nombre", "")).value_or(0);
+    cat.CatalogueCount = n;
+    cat.SourceCatalogue.clear();
+    if (n == 0)
+        throw QuintaroError(kCatalogueMalformed);
+    if (n < 0)
+        throw QuintaroError(kRangeCheckError);
+
+    // Entries are appended as they are read rather than allocated up front, so a huge count
+    // with no entries behind it fails on its first missing entry instead of exhausting memory.
+    const std::string dirPrefix = cat.CatalogueDir + "/";
+    for (std::int32_t i = 0; i < n; ++i) {
+        const std::string index = std::to_string(i);
+        TlistFiche entry{
+            ini.ReadString("adresse", "url" + index, ""),
+            dirPrefix + ini.ReadString("adresse", "destination" + index, ""),
+            dirPrefix + ini.ReadString("adresse", "csv" + index, ""),
+            ini.ReadString("adresse", "lib" + index, ""),
+        };
+        if (entry.url.empty() || entry.lib.empty())
+            throw QuintaroError(kCatalogueMalformed);
+        cat.SourceCatalogue.push_back(std::move(entry));
+    }
+    cat.FrancCurrencyCode = ini.ReadString("devise", "franc", "fr");
+}
+
+} // namespace quintaro

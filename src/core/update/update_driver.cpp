@@ -1,0 +1,118 @@
+#include "core/update/update_driver.h"
+
+#include "core/base/text_util.h"
+#include "core/update/file_paths.h"
+
+#include <filesystem>
+
+namespace quintaro {
+
+namespace {
+
+// The results file's name as the catalogue gives it, relative to the catalogue's folder.
+std::string CsvName(const TlistFiche& entry, const std::string& folder) {
+    const std::string prefix = folder + "/";
+    return entry.csv.starts_with(prefix) ? entry.csv.substr(prefix.size()) : NamePart(entry.csv);
+}
+
+} // namespace
+
+UpdateDriver::UpdateDriver(Tmd& md, const Catalogue& catalogue, UpdateHost& host,
+                           ArchiveFetcher& fetcher)
+    : md_(md), catalogue_(catalogue), host_(host), fetcher_(fetcher),
+      import_(md, catalogue, host, host) {}
+
+bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
+    const std::string& dest = entry.destination;
+    if (mode == kModeInternet) {
+        host_.Append("Téléchargement de " + dest + " ...");
+        fetcher_.PurgeWebCache(dest);
+        if (!fetcher_.DownloadFile(entry.url, dest)) {
+            host_.Append("/!\\ Erreur lors du téléchargement de " + dest + " /!\\");
+            return false;
+        }
+        host_.Replace(host_.LineCount() - 1, "Téléchargement de " + dest + " OK");
+        const std::size_t unpacking = host_.Append(" Décompression de " + dest + " ...");
+        UnzipResult unzipped;
+        try {
+            unzipped = fetcher_.UnzipToFolder(dest, catalogue_.CatalogueDir,
+                                              CsvName(entry, catalogue_.CatalogueDir));
+        } catch (const std::exception&) {
+            // An archive that cannot be read has nothing extracted.
+        }
+        for (const std::string& name : unzipped.ignored)
+            host_.Append(" Fichier ignoré dans l'archive : " + name);
+        if (unzipped.extracted <= 0) {
+            host_.Append(" /!\\ Erreur lors de la Décompression de " + dest + " /!\\");
+            return false;
+        }
+        host_.Replace(unpacking, " Décompression de " + dest + " OK");
+        return true;
+    }
+    if (mode == kModeFichiers) {
+        const std::string name = NamePart(entry.csv);
+        const std::optional<std::string> chosen = host_.PickResultsFile(name);
+        if (!chosen) {
+            host_.Append("/!\\ Annulation du chargement de " + name + " par l'utilisateur /!\\");
+            return false;
+        }
+        if (AsciiLower(NamePart(*chosen)) != AsciiLower(name)) {
+            host_.Append("/!\\ Fichier différent /!\\");
+            return false;
+        }
+        if (AsciiLower(*chosen) != AsciiLower(entry.csv)) {
+            std::error_code ec;
+            std::filesystem::copy_file(*chosen, entry.csv,
+                                       std::filesystem::copy_options::overwrite_existing, ec);
+            if (ec) {
+                host_.Append("/!\\ Erreur lors de la copie de " + *chosen + " /!\\");
+                return false;
+            }
+        }
+    }
+    // Any other mode imports the results files that lie there already.
+    return true;
+}
+
+void UpdateDriver::Update(std::int32_t mode) {
+    everyStepSucceeded_ = true;
+    md_.LastDrawReference();
+    for (std::size_t i = 0; i < catalogue_.SourceCatalogue.size(); ++i) {
+        const TlistFiche& entry = catalogue_.SourceCatalogue[i];
+        const int type = static_cast<int>(i);
+        if (Fetch(entry, mode)) {
+            import_.SetLastStoredDate(md_.LastDrawDate(type));
+            import_.LoadResultsFile(type);
+            if (!import_.ImportNewDraws(type))
+                everyStepSucceeded_ = false;
+        } else {
+            everyStepSucceeded_ = false;
+        }
+        if (FileExistsLongPath(entry.destination))
+            DeleteLongPath(entry.destination);
+    }
+
+    // A failed computation keeps what was computed, and the update goes on; but it says so.
+    const std::size_t statistics = host_.Append("Calcule des statistiques ...");
+    const bool computed = md_.ComputeStatistics();
+    everyStepSucceeded_ = everyStepSucceeded_ && computed;
+    host_.Replace(statistics, computed ? "Calcule des statistiques OK"
+                                       : "/!\\ Erreur lors du calcul des statistiques /!\\");
+    const std::size_t amounts = host_.Append("Chargement des données ...");
+    md_.LoadPrizeAmounts();
+    host_.Replace(amounts, "Chargement des données OK");
+    host_.Append("Mise à jour terminée");
+}
+
+bool UpdateDriver::FullReset(std::int32_t mode) {
+    if (!host_.Confirm("Etes vous sur de vouloir vider toutes les données des tirages"))
+        return false;
+    host_.Append("/!\\ Effacement des tables");
+    md_.ClearDrawTables();
+    Update(mode);
+    import_.ClearRows();
+    host_.ProcessPendingMessages();
+    return true;
+}
+
+} // namespace quintaro

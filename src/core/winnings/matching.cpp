@@ -1,0 +1,147 @@
+#include "core/winnings/matching.h"
+
+namespace quintaro {
+
+namespace {
+
+bool Wins(int type, int matched, int secondHit) {
+    switch (type) {
+    case 2:
+        return matched >= 3 || (matched == 2 && secondHit >= 1) || (matched == 1 && secondHit == 2);
+    case 3:
+    case 4:
+        return matched >= 2 || secondHit >= 1;
+    case 5:
+        return matched >= 2 || (secondHit >= 2 && matched >= 1);
+    default:
+        return matched > 2;
+    }
+}
+
+} // namespace
+
+int FamilyOfType(int type) {
+    static constexpr std::array<int, kGameTypeCount> families = {1, 1, 2, 3, 3, 4};
+    return type >= 0 && type < kGameTypeCount ? families[static_cast<std::size_t>(type)] : 0;
+}
+
+double GridPrize(const CombinationTable& table, const PrizeAmounts::Ranks* amounts, int family,
+                 int played, int secondPlayed, int matched, int secondMatched) {
+    double prize = 0.0;
+    if (!amounts)
+        return prize;
+    const auto counts = table.Counts(family, played, secondPlayed, matched, secondMatched);
+    for (std::size_t rank = 0; rank < counts.size(); ++rank)
+        prize += static_cast<double>(counts[rank]) * (*amounts)[rank];
+    return prize;
+}
+
+double GridPrize(const CombinationTable& table, const PrizeAmounts& amounts, std::int64_t reference,
+                 int family, int played, int secondPlayed, int matched, int secondMatched) {
+    return GridPrize(table, amounts.Find(reference), family, played, secondPlayed, matched,
+                     secondMatched);
+}
+
+namespace {
+
+// How many balls of the draw's main set, and of its second set, hold each value: one lookup
+// per slot instead of a pass over the balls, with the same count when balls repeat.
+struct BallCounts {
+    std::array<std::uint8_t, 256> main{};
+    std::array<std::uint8_t, 256> second{};
+};
+
+BallCounts CountBalls(const DrawBalls& balls, int firstSecond, int lastSecond) {
+    BallCounts counts;
+    for (int b = 1; b < firstSecond; ++b)
+        ++counts.main[balls[static_cast<std::size_t>(b)]];
+    for (int b = firstSecond; b <= lastSecond; ++b)
+        ++counts.second[balls[static_cast<std::size_t>(b)]];
+    return counts;
+}
+
+// The examined slots of a set that hold a number.
+void Occupied(const GridSet& set, std::size_t examined, GridSet& slots, std::uint8_t& count) {
+    count = 0;
+    for (std::size_t j = 0; j < examined; ++j)
+        if (set[j])
+            slots[count++] = static_cast<std::uint8_t>(j);
+}
+
+} // namespace
+
+GridMatcher::GridMatcher(const GridList& grids, int type)
+    : type_(type), family_(FamilyOfType(type)) {
+    if (family_ == 0)
+        return;
+    // Loto examines ten slots, the two-set games ten of each set, New Euromillion eleven.
+    const std::size_t examined = type == 5 ? 11 : 10;
+    entries_.reserve(grids.size());
+    for (const Grid& grid : grids) {
+        Entry e{&grid, {}, {}, 0, 0};
+        Occupied(grid.main, examined, e.mainSlots, e.mainCount);
+        if (HasSecondSet(type))
+            Occupied(grid.second, examined, e.secondSlots, e.secondCount);
+        entries_.push_back(e);
+    }
+}
+
+TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
+                                   const CombinationTable& table,
+                                   const PrizeAmounts::Ranks* amounts) const {
+    TgrilleGagnante result;
+    if (family_ == 0)
+        return result;
+    // Loto: balls 1 to 6 are the numbers and 7 the complementary ball. The other games: balls
+    // 1 to 5 are the numbers, 6 and 7 the stars, or 6 the chance number.
+    const bool twoSets = HasSecondSet(type_);
+    const BallCounts counts =
+        !twoSets ? CountBalls(balls, 7, 7)
+                 : CountBalls(balls, 6, (type_ == 3 || type_ == 4) && !chanceAlsoBall7 ? 6 : 7);
+    for (const Entry& e : entries_) {
+        int matched = 0, secondHit = 0;
+        for (std::uint8_t i = 0; i < e.mainCount; ++i)
+            matched += counts.main[e.grid->main[e.mainSlots[i]]];
+        for (std::uint8_t i = 0; i < e.secondCount; ++i)
+            secondHit += counts.second[e.grid->second[e.secondSlots[i]]];
+        if (!Wins(type_, matched, secondHit))
+            continue;
+
+        WinningGrid w;
+        w.mainNumbers = e.grid->main;
+        w.matched = matched;
+        int complementaryHit = 0;
+        for (std::uint8_t i = 0; i < e.mainCount; ++i) {
+            const std::uint8_t slot = e.mainSlots[i], v = e.grid->main[slot];
+            if (counts.main[v])
+                w.mainMarks[slot] = kMainDrawn;
+            // The complementary ball's mark wins over a main ball's.
+            if (!twoSets && counts.second[v]) {
+                complementaryHit = 1;
+                w.mainMarks[slot] = kSecondDrawn;
+            }
+        }
+        if (twoSets) {
+            w.secondNumbers = e.grid->second;
+            w.secondMatched = secondHit;
+            for (std::uint8_t i = 0; i < e.secondCount; ++i) {
+                const std::uint8_t slot = e.secondSlots[i];
+                if (counts.second[e.grid->second[slot]])
+                    w.secondMarks[slot] = kSecondDrawn;
+            }
+        }
+        w.complementary = complementaryHit == 1;
+        w.prize = GridPrize(table, amounts, family_, e.mainCount, e.secondCount, matched,
+                            twoSets ? secondHit : complementaryHit);
+        result.push_back(w);
+    }
+    return result;
+}
+
+TgrilleGagnante MatchGrids(const GridList& grids, int type, const DrawBalls& balls,
+                           bool chanceAlsoBall7, std::int64_t reference,
+                           const CombinationTable& table, const PrizeAmounts& amounts) {
+    return GridMatcher(grids, type).Match(balls, chanceAlsoBall7, table, amounts.Find(reference));
+}
+
+} // namespace quintaro

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/store/draw_records.h"
+#include "core/winnings/matching.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace quintaro {
+
+class Tmd;
+
+// One winning grid of one draw of the period.
+struct PeriodDetail {
+    std::size_t draw; // index in PeriodWinnings::draws
+    WinningGrid grid;
+};
+
+struct CategoryTally {
+    std::int32_t count = 0;
+    double amount = 0.0;
+};
+
+struct PeriodWinnings {
+    ttabTirrage draws;
+    std::vector<PeriodDetail> details; // in computation order
+    // [main numbers matched 0..6][second index 0..2]: for Loto and Super Loto the second index
+    // is 1 when the complementary ball is among the grid's numbers, for the other games the
+    // number of stars or chance numbers matched.
+    std::array<std::array<CategoryTally, 3>, 7> tally{};
+    double total = 0.0;
+};
+
+// Called after each draw is matched, with its index and the index of the last draw, so that
+// a window can move its bar and let its messages through.
+using PeriodProgress = std::function<void(std::size_t position, std::size_t last)>;
+
+// The winnings of a game's grids in memory over every stored draw between two dates, both
+// days included. One computation runs at a time: a second one started from the progress
+// callback fails with a QuintaroError.
+PeriodWinnings ComputePeriodWinnings(Tmd& md, std::int32_t type, double from, double to,
+                                     const PeriodProgress& progress);
+
+// The tally's second index of a winning grid.
+int SecondIndex(std::int32_t type, const WinningGrid& grid);
+
+} // namespace quintaro

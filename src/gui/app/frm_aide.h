@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gui/app/view_window.h"
+
+class QLabel;
+
+namespace quintaro {
+
+// The about view.
+class TfrmAide : public ViewWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kContactAddress = "quintaro@velmora.fr";
+
+    explicit TfrmAide(TfrmMaitre& maitre);
+
+    QLabel* nomsoft;
+    QLabel* adresse;
+    QLabel* licence;
+    QLabel* Remerciements;
+
+    // The link the contact label opens.
+    static QUrl ContactUrl();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace quintaro

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gui/app/view_window.h"
+
+namespace quintaro {
+
+// The grid editor: the player's grids of each game.
+class TfrmGrille : public ViewWindow {
+    Q_OBJECT
+public:
+    explicit TfrmGrille(TfrmMaitre& maitre);
+};
+
+} // namespace quintaro

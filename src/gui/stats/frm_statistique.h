@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gui/app/view_window.h"
+
+namespace quintaro {
+
+// The statistics of each game's numbers, second set and Joker digits.
+class TfrmStatistique : public ViewWindow {
+    Q_OBJECT
+public:
+    explicit TfrmStatistique(TfrmMaitre& maitre);
+};
+
+} // namespace quintaro

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gui/app/view_window.h"
+
+namespace quintaro {
+
+// The winnings of a game's grids over a period.
+class TfrmCalcul : public ViewWindow {
+    Q_OBJECT
+public:
+    explicit TfrmCalcul(TfrmMaitre& maitre);
+};
+
+} // namespace quintaro

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gui/app/view_window.h"
+
+namespace quintaro {
+
+// The draws of a game and what the player's grids won in each.
+class TfrmTirage : public ViewWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTirage(TfrmMaitre& maitre);
+};
+
+} // namespace quintaro

@@ -1,0 +1,265 @@
+#include "core/base/quintaro_error.h"
+#include "support/http_server.h"
+#include "support/recording_update.h"
+#include "support/store_fixture.h"
+#include "support/zip_maker.h"
+#include "core/update/network_fetcher.h"
+#include "core/update/update_driver.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Two entries, Loto and Super Loto, with one header layout.
+class UpdateDriverTest : public test::StoreFixture {
+protected:
+    UpdateDriverTest() {
+        std::string ini =
+            "[fichier]\nnombre=2\n[adresse]\n"
+            "url0=http://127.0.0.1:9/loto.zip\ndestination0=loto.zip\ncsv0=loto.csv\nlib0=Loto\n"
+            "url1=http://127.0.0.1:9/sloto.zip\ndestination1=sloto.zip\ncsv1=sloto.csv\nlib1=Super "
+            "Loto\n";
+        for (int i = 0; i < 2; ++i)
+            ini += "[fichier" + std::to_string(i) +
+                   "]\ndate=d\nnum=n\nb1=b1\nb2=b2\nb3=b3\nb4=b4\nb5=b5\nb6=b6\nb7=b7\n"
+                   "g1=g1\nnf1=nf1\n";
+        test::WriteFile(app / "quintaro.INI", ini);
+        catalogue = Catalogue();
+        LoadSourceCatalogue(catalogue, app / "quintaro.INI");
+    }
+    static std::string File(const std::vector<std::string>& dates) {
+        std::string text = "d;n;b1;b2;b3;b4;b5;b6;b7;g1;nf1\n";
+        // The draw number is the day of the month.
+        for (const std::string& date : dates)
+            text += date + ";20230" + date.substr(0, 2) + ";1;2;3;4;5;6;7;10,5;1\n";
+        return text;
+    }
+    std::string Csv(int i) { return catalogue.SourceCatalogue[static_cast<std::size_t>(i)].csv; }
+    std::string Dest(int i) {
+        return catalogue.SourceCatalogue[static_cast<std::size_t>(i)].destination;
+    }
+    Lines Import(int i, int added, int lines) {
+        return {" Traitement de " + Csv(i), " Il y a " + std::to_string(lines) + " enregistrements",
+                " Ajout terminé",
+                " Mise à jour du " + std::string(i == 0 ? "Loto" : "Super Loto") +
+                    " terminée ajout de " + std::to_string(added) + " enregistrements"};
+    }
+    // Points both entries' addresses at the server.
+    void ServeFrom(const test::HttpServer& server) {
+        std::string ini = test::ReadFile(app / "quintaro.INI");
+        for (const char* name : {"/loto.zip", "/sloto.zip"})
+            ini.replace(ini.find("http://127.0.0.1:9" + std::string(name)),
+                        std::string("http://127.0.0.1:9").size() + std::strlen(name),
+                        server.Url(name));
+        test::WriteFile(app / "quintaro.INI", ini);
+        catalogue = Catalogue();
+        LoadSourceCatalogue(catalogue, app / "quintaro.INI");
+    }
+    static Lines Closing() {
+        return {"Calcule des statistiques OK", "Chargement des données OK", "Mise à jour terminée"};
+    }
+    static Lines Join(std::initializer_list<Lines> parts) {
+        Lines all;
+        for (const Lines& p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    }
+
+    test::RecordingUpdate host;
+    ExtractionObserver quiet;
+    NetworkFetcher offline{settings, "quintaro-test", quiet};
+};
+
+TEST_F(UpdateDriverTest, LocalFilesAreImportedThenStatisticsAndAmountsRebuilt) {
+    test::WriteFile(Csv(0), File({"16/03/2023", "15/03/2023"}));
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    test::WriteFile(Dest(0), "an archive left over");
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    EXPECT_EQ(host.lines, Join({Import(0, 2, 3), Import(1, 1, 2), Closing()}));
+    EXPECT_EQ(Count("listetirage"), 3);
+    EXPECT_EQ(Count("stat"), 396);
+    EXPECT_EQ(md->Amounts().Amount(3, 1), 10.5);
+    EXPECT_FALSE(std::filesystem::exists(Dest(0)));
+
+    // Nothing new, then only the newer lines.
+    host.lines.clear();
+    driver.Update(7);
+    EXPECT_EQ(host.lines, Join({Import(0, 0, 3), Import(1, 0, 2), Closing()}));
+    test::WriteFile(Csv(0), File({"18/03/2023", "16/03/2023", "15/03/2023"}));
+    host.lines.clear();
+    driver.Update(7);
+    EXPECT_EQ(host.lines[3], " Mise à jour du Loto terminée ajout de 1 enregistrements");
+    EXPECT_EQ(Count("listetirage"), 4);
+}
+
+TEST_F(UpdateDriverTest, AFailingEntryDoesNotStopTheNextOne) {
+    test::WriteFile(Csv(0), File({"16/03/2023"}) + "bad;line\n");
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    EXPECT_EQ(host.lines, Join({{" Traitement de " + Csv(0), " Il y a 3 enregistrements",
+                                 " Ajout des nouveaux tirages en cours ...",
+                                 "'//bad' n'est pas une date correcte"},
+                                Import(1, 1, 2),
+                                Closing()}));
+    EXPECT_EQ(Count("listetirage"), 1);
+}
+
+TEST_F(UpdateDriverTest, InternetModeWithAServerThatRefusesLogsTheFailure) {
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",
+                                 "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                                 "Téléchargement de " + Dest(1) + " ...",
+                                 "/!\\ Erreur lors du téléchargement de " + Dest(1) + " /!\\"},
+                                Closing()}));
+}
+
+TEST_F(UpdateDriverTest, InternetModeDownloadsUnpacksAndImportsEachEntry) {
+    test::HttpServer server;
+    server.Route("/sloto.zip",
+                 {200, test::MakeZip({{"sloto.csv", File({"17/03/2023"})}}), {}, false});
+    ServeFrom(server);
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",
+                                 "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                                 "Téléchargement de " + Dest(1) + " OK",
+                                 " Décompression de " + Dest(1) + " OK"},
+                                Import(1, 1, 2),
+                                Closing()}));
+    EXPECT_FALSE(std::filesystem::exists(Dest(0)));
+    EXPECT_FALSE(std::filesystem::exists(Dest(1)));
+    EXPECT_EQ(Count("listetirage"), 1);
+
+    // An answer that is no archive fails the extraction.
+    server.Route("/sloto.zip", {200, "<html>maintenance</html>", {}, false});
+    host.lines.clear();
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines[4], " /!\\ Erreur lors de la Décompression de " + Dest(1) + " /!\\");
+    EXPECT_FALSE(std::filesystem::exists(Dest(1)));
+}
+
+TEST_F(UpdateDriverTest, AnArchiveBringsOnlyItsResultsFileIntoTheInstallation) {
+    test::HttpServer server;
+    server.Route("/sloto.zip", {200,
+                                test::MakeZip({{"quintaro.INI", "[fichier]\nnombre=0\n"},
+                                               {"sloto.csv", File({"17/03/2023"})},
+                                               {"quintaro.dat", "not the tables"}}),
+                                {},
+                                false});
+    ServeFrom(server);
+    const std::string ini = test::ReadFile(app / "quintaro.INI");
+    const std::string tables = test::ReadFile(app / "quintaro.dat");
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(test::ReadFile(app / "quintaro.INI"), ini);
+    EXPECT_TRUE(test::ReadFile(app / "quintaro.dat") == tables) << "the tables were replaced";
+    EXPECT_EQ(host.lines,
+              Join({{"Téléchargement de " + Dest(0) + " ...",
+                     "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                     "Téléchargement de " + Dest(1) + " OK", " Décompression de " + Dest(1) + " OK",
+                     " Fichier ignoré dans l'archive : quintaro.INI",
+                     " Fichier ignoré dans l'archive : quintaro.dat"},
+                    Import(1, 1, 2),
+                    Closing()}));
+    EXPECT_EQ(Count("listetirage"), 1);
+}
+
+TEST_F(UpdateDriverTest, ADamagedResultsFileInTheArchiveLeavesTheOldOne) {
+    test::HttpServer server;
+    std::string zip = test::MakeZip({{"sloto.csv", File({"18/03/2023"}), true}});
+    zip[zip.find("18/03/2023")] = '2';
+    server.Route("/sloto.zip", {200, zip, {}, false});
+    ServeFrom(server);
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, Join({{"Téléchargement de " + Dest(0) + " ...",
+                                 "/!\\ Erreur lors du téléchargement de " + Dest(0) + " /!\\",
+                                 "Téléchargement de " + Dest(1) + " OK",
+                                 " Décompression de " + Dest(1) + " ...",
+                                 " /!\\ Erreur lors de la Décompression de " + Dest(1) + " /!\\"},
+                                Closing()}));
+    EXPECT_EQ(test::ReadFile(Csv(1)), File({"17/03/2023"}));
+    EXPECT_EQ(Count("listetirage"), 0);
+}
+
+TEST_F(UpdateDriverTest, FichiersModeChecksCopiesOrCancelsEachEntry) {
+    test::TempDir elsewhere;
+    test::WriteFile(elsewhere / "LOTO.CSV", File({"16/03/2023"}));
+    test::WriteFile(elsewhere / "other.csv", File({"16/03/2023"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+
+    host.picks = {(elsewhere / "LOTO.CSV").string(), std::nullopt};
+    driver.Update(kModeFichiers);
+    EXPECT_EQ(host.offered, (Lines{"loto.csv", "sloto.csv"}));
+    EXPECT_EQ(test::ReadFile(Csv(0)), File({"16/03/2023"}));
+    EXPECT_EQ(host.lines,
+              Join({Import(0, 1, 2),
+                    {"/!\\ Annulation du chargement de sloto.csv par l'utilisateur /!\\"},
+                    Closing()}));
+
+    host.lines.clear();
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    host.picks = {(elsewhere / "other.csv").string(), Csv(1)};
+    driver.Update(kModeFichiers);
+    EXPECT_EQ(host.lines, Join({{"/!\\ Fichier différent /!\\"}, Import(1, 1, 2), Closing()}));
+
+    host.lines.clear();
+    std::filesystem::create_directory(elsewhere / "sloto.csv");
+    host.picks = {std::nullopt, (elsewhere / "sloto.csv").string()};
+    driver.Update(kModeFichiers);
+    EXPECT_EQ(host.lines[1],
+              "/!\\ Erreur lors de la copie de " + (elsewhere / "sloto.csv").string() + " /!\\");
+}
+
+TEST_F(UpdateDriverTest, AResultsFileThatCannotBeOpenedStopsTheUpdate) {
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    try {
+        driver.Update(7);
+        ADD_FAILURE();
+    } catch (const QuintaroError& e) {
+        EXPECT_NE(std::string(e.what()).find("Impossible d'ouvrir le fichier"), std::string::npos);
+    }
+    EXPECT_EQ(host.lines, Lines{" Traitement de " + Csv(0)});
+    EXPECT_EQ(Count("listetirage"), 0);
+}
+
+TEST_F(UpdateDriverTest, FullResetAsksThenStartsTheReferencesAgain) {
+    test::WriteFile(Csv(0), File({"16/03/2023", "15/03/2023"}));
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    ASSERT_EQ(Count("listetirage"), 3);
+    md->Connection().Execute("delete from listetirage where reftirage = 1");
+
+    host.lines.clear();
+    host.confirm = false;
+    EXPECT_FALSE(driver.FullReset(7));
+    EXPECT_TRUE(host.lines.empty());
+    EXPECT_EQ(host.questions,
+              Lines{"Etes vous sur de vouloir vider toutes les données des tirages"});
+    EXPECT_EQ(Count("listetirage"), 2);
+
+    host.confirm = true;
+    EXPECT_TRUE(driver.FullReset(7));
+    EXPECT_EQ(host.lines,
+              Join({{"/!\\ Effacement des tables"}, Import(0, 2, 3), Import(1, 1, 2), Closing()}));
+    auto q = md->Connection().Prepare("select min(reftirage), max(reftirage) from listetirage");
+    q.Next();
+    EXPECT_EQ(q.Int(0), 1);
+    EXPECT_EQ(q.Int(1), 3);
+    EXPECT_EQ(Count("listegrille"), 6);
+    EXPECT_EQ(host.pumps, 1);
+}
+
+} // namespace
+} // namespace quintaro

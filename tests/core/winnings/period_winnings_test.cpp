@@ -1,0 +1,77 @@
+#include "core/base/quintaro_error.h"
+#include "support/store_fixture.h"
+#include "core/winnings/period_winnings.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+class PeriodWinningsTest : public test::StoreFixture {};
+
+TEST_F(PeriodWinningsTest, TalliesEachWinningGridOfEachDrawByCategory) {
+    std::vector<double> amounts(13, 0.0);
+    amounts[5] = 20.0;                 // 3 + complementary
+    amounts[6] = 5.0;                  // 3
+    AddGrid(0, {1, 2, 3, 4, 5, 6});    // 3 + complementary in the first draw
+    AddGrid(0, {1, 2, 3, 10, 11, 12}); // 3
+    AddGrid(1, {1, 2, 3, 4, 5, 6});    // another game
+    AddDraw(0, 45001, {1, 2, 3, 40, 41, 42, 4}, amounts, 2);
+    AddDraw(0, 45001, {1, 2, 3, 40, 41, 42, 4}, amounts, 1);
+    AddDraw(0, 45009, {1, 2, 3, 40, 41, 42, 4}, amounts, 1); // outside the period
+    AddDraw(1, 45001, {1, 2, 3, 40, 41, 42, 4}, amounts, 1);
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+
+    std::vector<std::size_t> progress;
+    const PeriodWinnings result =
+        ComputePeriodWinnings(*md, 0, 45000, 45008, [&](std::size_t k, std::size_t last) {
+            progress.push_back(k);
+            EXPECT_EQ(last, 1u);
+        });
+    ASSERT_EQ(result.draws.size(), 2u);
+    EXPECT_EQ(result.draws[0].n_tir, 1);
+    EXPECT_EQ(progress, (std::vector<std::size_t>{0, 1}));
+    ASSERT_EQ(result.details.size(), 4u);
+    EXPECT_EQ(result.details[0].draw, 0u);
+    EXPECT_TRUE(result.details[0].grid.complementary);
+    EXPECT_EQ(result.details[3].draw, 1u);
+    EXPECT_EQ(result.tally[3][1].count, 2);
+    EXPECT_EQ(result.tally[3][1].amount, 40.0);
+    EXPECT_EQ(result.tally[3][0].count, 2);
+    EXPECT_EQ(result.tally[3][0].amount, 10.0);
+    EXPECT_EQ(result.total, 50.0);
+}
+
+TEST_F(PeriodWinningsTest, ChanceNumberAloneCountsUnderNoNumberMatched) {
+    std::vector<double> amounts(13, 0.0);
+    amounts[5] = 2.2;
+    AddGrid(3, {20, 21, 22, 23, 24}, {7});
+    AddDraw(3, 45001, {1, 2, 3, 4, 5, 7, 0}, amounts);
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    const PeriodWinnings result = ComputePeriodWinnings(*md, 3, 45000, 45002, nullptr);
+    EXPECT_EQ(result.tally[0][1].count, 1);
+    EXPECT_EQ(result.tally[0][1].amount, 2.2);
+    EXPECT_EQ(result.total, 2.2);
+}
+
+TEST_F(PeriodWinningsTest, EmptyPeriodAndOneComputationAtATime) {
+    AddDraw(0, 45001, {1, 2, 3, 4, 5, 6, 7});
+    AddDraw(0, 45002, {1, 2, 3, 4, 5, 6, 7});
+    md->LoadGrids();
+    EXPECT_TRUE(ComputePeriodWinnings(*md, 0, 46000, 46001, nullptr).draws.empty());
+    std::string nested;
+    ComputePeriodWinnings(*md, 0, 45000, 45003, [&](std::size_t, std::size_t) {
+        try {
+            ComputePeriodWinnings(*md, 0, 45000, 45003, nullptr);
+        } catch (const QuintaroError& e) {
+            nested = e.what();
+        }
+    });
+    EXPECT_EQ(nested, "Un calcul des gains est déjà en cours");
+    EXPECT_NO_THROW(ComputePeriodWinnings(*md, 0, 45000, 45003, nullptr));
+}
+
+} // namespace
+} // namespace quintaro
