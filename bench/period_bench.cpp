@@ -190,7 +190,7 @@ void BM_PeriodComputation(benchmark::State& state, GameRules rules) {
     History& history = HistoryOf(rules);
     double total = 0.0;
     for (auto _ : state) {
-        total = ComputePeriodWinnings(history.md(), rules.type, 0, 1e6, nullptr).total;
+        total = history.md().ComputePeriodWinnings(rules.type, 0, 1e6, nullptr).total;
         benchmark::DoNotOptimize(total);
     }
     const double expected = history.BruteForceTotal();

@@ -3,6 +3,7 @@
 #include "core/base/text_util.h"
 #include "cli/cli_session.h"
 #include "core/base/day_count.h"
+#include "core/winnings/period_winnings.h"
 
 #include <map>
 #include <ostream>
@@ -112,6 +113,27 @@ void Row(std::ostream& out, const std::vector<std::string>& fields) {
         out << (i ? "\t" : "") << fields[i];
     out << '\n';
 }
+
+namespace {
+
+std::string Cells(const GridSet& numbers, const GridSet& marks) {
+    std::string cells;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        if (numbers[i])
+            cells += (cells.empty() ? "" : " ") + std::to_string(CellCode(numbers[i], marks[i]));
+    return cells.empty() ? "-" : cells;
+}
+
+} // namespace
+
+void DetailRow(std::ostream& out, std::int32_t type, std::int32_t reftirage, double date,
+               std::int32_t n_sem, std::int32_t n_tir, const WinningGrid& w) {
+    Row(out, {"detail", std::to_string(reftirage), FormatDayCount(date), std::to_string(n_sem),
+              std::to_string(n_tir), Cells(w.mainNumbers, w.mainMarks),
+              HasSecondSet(type) ? Cells(w.secondNumbers, w.secondMarks) : "-",
+              std::to_string(w.matched), std::to_string(SecondIndex(type, w)), Amount(w.prize)});
+}
+
 
 } // namespace cli
 

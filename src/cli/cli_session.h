@@ -41,6 +41,9 @@ double DateArgument(const std::string& text, const char* what);
 // Output fields: amounts with two decimals and "." as separator, TAB between fields.
 std::string Amount(double value);
 void Row(std::ostream& out, const std::vector<std::string>& fields);
+// A `detail` row: one winning grid of one draw.
+void DetailRow(std::ostream& out, std::int32_t type, std::int32_t reftirage, double date,
+               std::int32_t n_sem, std::int32_t n_tir, const WinningGrid& w);
 
 using Command = int (*)(const Invocation&, const CliEnvironment&, std::ostream& out,
                         std::ostream& err);

@@ -7,7 +7,7 @@
 namespace quintaro {
 
 double ToFrancs(double euros) {
-    return static_cast<double>(static_cast<long double>(euros) * 6.55957L);
+    return static_cast<double>(static_cast<long double>(euros) * kFrancsPerEuro);
 }
 
 std::string FormatGroupedAmount(double value, char decimalSeparator, char groupSeparator) {

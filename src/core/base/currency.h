@@ -4,6 +4,9 @@
 
 namespace quintaro {
 
+// The euro-to-franc rate, exact to the last digit.
+inline constexpr long double kFrancsPerEuro = 6.55957L;
+
 // Euros to francs, the product taken in extended precision and rounded to a double once, so
 // the value is exact to the last bit.
 double ToFrancs(double euros);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/settings/settings_store.h"
+#include "core/stats/statistics.h"
 #include "core/store/catalogue.h"
+#include "core/store/database_file.h"
 #include "core/store/draw_records.h"
-#include "core/store/grid.h"
-#include "core/db/sqlite_db.h"
-#include "core/winnings/combination_table.h"
+#include "core/store/grid_store.h"
 #include "core/winnings/matching.h"
-#include "core/winnings/prize_amounts.h"
+#include "core/winnings/period_winnings.h"
+#include "core/winnings/prize_tables.h"
 
 #include <array>
 #include <filesystem>
@@ -25,29 +26,25 @@ struct UserDialogs {
     std::function<void(const std::string& text)> message;
 };
 
-// What the schema test found: the seven tables as expected; a database that differs, or a
-// file that is no database or is damaged (both rebuilt); a database that could not be read
-// (another program holds it, an I/O error...), which is left alone.
-enum class SchemaCheck { Conforms, Differs, Unreadable };
-
-// The data store: owns the database connection, its statements and the in-memory data (the
-// grids, the prize tables, the draw list). Query operations report failure by their result
-// and leave its text in LastError; insert operations let failures through.
+// The data store every view reaches: it owns the database connection and its parts (the draw
+// records, the player's grids, the prize tables, the statistics) and answers for them. Query
+// operations report failure by their result and leave its text in LastError; insert
+// operations let failures through.
 class Tmd {
 public:
     // The database is the file "quintaro.sdb" in workDir: the connection opens it and the
-    // regeneration deletes it, so both always name the same file. The combination tables
+    // regeneration replaces it, so both always name the same file. The combination tables
     // are the installation's "quintaro.dat" in appDir. Nothing is opened yet.
     Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
         const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs);
 
     // Connection and schema.
-    bool Connect();
-    bool SchemaConforms();
-    SchemaCheck CheckSchema();
-    // Builds a new database with the seven tables, the type table and the grids saved in the
-    // settings, and puts it in place of the old one. A failure of the grids' restore leaves
-    // as an exception; any failure leaves the old file as it was.
+    bool Connect() { return database.Connect(); }
+    bool SchemaConforms() { return CheckSchema() == SchemaCheck::Conforms; }
+    SchemaCheck CheckSchema() { return database.CheckSchema(); }
+    // Builds a new database with the seven tables, the lookup index, the type table and the
+    // grids saved in the settings, and puts it in place of the old one. A failure of the
+    // grids' restore leaves as an exception; any failure leaves the old file as it was.
     bool RegenerateDatabase();
     // Empties the draw tables and the statistics, keeps the grids, rewrites the type table.
     // Failures reach the caller.
@@ -55,88 +52,88 @@ public:
     // Rewrites listetype from the catalogue; a failure is shown in the error dialog.
     void FillTypeTable();
     const std::string& LastError() const { return lastErrorText; }
-    const std::filesystem::path& DatabasePath() const { return databasePath; }
-    SqlConnection& Connection() { return cnx; }
+    const std::filesystem::path& DatabasePath() const { return database.Path(); }
+    SqlConnection& Connection() { return database.Connection(); }
+
+    // The parts.
+    DrawRecords& Draws() { return draws; }
+    GridStore& PlayerGrids() { return gridStore; }
+    PrizeTables& Tables() { return tables; }
+    Statistics& Stats() { return statistics; }
 
     // Draw records.
-    void LastDrawReference();
-    std::int32_t LastReference() const { return lastReference; }
-    // The draw type of the following AddDraw calls.
-    void SetDrawInsertType(std::int32_t type);
+    void LastDrawReference() { draws.LastDrawReference(); }
+    std::int32_t LastReference() const { return draws.LastReference(); }
+    void SetDrawInsertType(std::int32_t type) { draws.SetDrawInsertType(type); }
     void AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t b1,
                  std::int32_t b2, std::int32_t b3, std::int32_t b4, std::int32_t b5,
-                 std::int32_t b6, std::int32_t b7);
-    void AddPrizeRanks(const TtabGain& ranks);
-    void AddJoker(const std::string& joker, std::int32_t nbgagnant);
-    bool DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type);
-    double LastDrawDate(std::int32_t type);
-    // The draw list of one type, or of all types when index >= CatalogueCount. Before the
-    // first call OpenDrawList lists every draw.
-    void OpenDrawList();
-    void FilterDrawList(std::int32_t index);
-    const std::vector<DrawListRow>& DrawList() const { return drawList; }
-    std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference);
-    ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to);
-    // An index that spares the duplicate test and the latest-date query a scan of the whole
-    // table; the schema test does not see indexes, and the seven tables' statements stay as
-    // they are. Created with the tables, and at start-up when missing, when it can be.
-    void EnsureDrawLookupIndex();
+                 std::int32_t b6, std::int32_t b7) {
+        draws.AddDraw(n_sem, n_tir, date, {b1, b2, b3, b4, b5, b6, b7});
+    }
+    void AddPrizeRanks(const TtabGain& ranks) { draws.AddPrizeRanks(ranks); }
+    void AddJoker(const std::string& joker, std::int32_t nbgagnant) {
+        draws.AddJoker(joker, nbgagnant);
+    }
+    bool DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type) {
+        return draws.DrawExists(n_sem, n_tir, date, type);
+    }
+    double LastDrawDate(std::int32_t type) { return draws.LastDrawDate(type); }
+    void EnsureDrawLookupIndex() { draws.EnsureDrawLookupIndex(); }
+    void OpenDrawList() { draws.OpenDrawList(); }
+    void FilterDrawList(std::int32_t index) { draws.FilterDrawList(index); }
+    const std::vector<DrawListRow>& DrawList() const { return draws.DrawList(); }
+    std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference) {
+        return draws.PrizeRankList(reference);
+    }
+    ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to) {
+        return draws.SelectDrawsInPeriod(type, from, to);
+    }
 
     // Player grids.
-    void LoadGrids();
-    // Loads the grids and hands out independent copies of the six lists.
-    std::array<GridList, kGameTypeCount> FetchGrids();
-    const GridList& Grids(int type) const { return grids[static_cast<std::size_t>(type)]; }
-    std::int32_t GridCount(int type) const { return gridCount[static_cast<std::size_t>(type)]; }
-    void SaveGridsToSettings();
-    void ImportGridsFromSettings();
+    void LoadGrids() { gridStore.LoadGrids(); }
+    std::array<GridList, kGameTypeCount> FetchGrids() { return gridStore.FetchGrids(); }
+    const GridList& Grids(int type) const { return gridStore.Grids(type); }
+    std::int32_t GridCount(int type) const { return gridStore.GridCount(type); }
+    void SaveGridsToSettings() { gridStore.SaveGridsToSettings(); }
+    void ImportGridsFromSettings() { gridStore.ImportGridsFromSettings(); }
 
     // Prize tables.
-    bool LoadCombinationTables();
-    void LoadPrizeAmounts();
-    const CombinationTable& Combinations() const { return CombinationTable_; }
-    const PrizeAmounts& Amounts() const { return PrizeAmounts_; }
+    bool LoadCombinationTables() { return tables.LoadCombinationTables(); }
+    void LoadPrizeAmounts() { tables.LoadPrizeAmounts(); }
+    const CombinationTable& Combinations() const { return tables.Combinations(); }
+    const PrizeAmounts& Amounts() const { return tables.Amounts(); }
+    double GridPrize(std::int32_t reference, std::int32_t family, std::int32_t played,
+                     std::int32_t secondPlayed, std::int32_t matched,
+                     std::int32_t secondMatched) const {
+        return tables.GridPrize(reference, family, played, secondPlayed, matched, secondMatched);
+    }
 
     // Statistics: the stat table rebuilt from the stored draws. A failure is shown in a
     // message box, the series being written rolled back, and its text left in LastError;
     // false then.
-    bool ComputeStatistics();
+    bool ComputeStatistics() { return statistics.ComputeStatistics(); }
 
-    // Matching.
+    // Matching: the winning grids in memory of a stored draw, or of a draw given by its
+    // numbers (balls 1 to 7 in numbers[0..6]).
     TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);
     TgrilleGagnante MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
                                          std::int32_t reference, std::int32_t type) const;
-    double GridPrize(std::int32_t reference, std::int32_t family, std::int32_t played,
-                     std::int32_t secondPlayed, std::int32_t matched,
-                     std::int32_t secondMatched) const;
+    // The winnings of a game's grids in memory over every stored draw between two dates,
+    // both days included.
+    PeriodWinnings ComputePeriodWinnings(std::int32_t type, double from, double to,
+                                         const PeriodProgress& progress);
 
 private:
-    SqlStatement& Statement(std::optional<SqlStatement>& slot, const char* text);
-    void ReadDrawList(const std::string& query);
-    void ForgetStatements();
-    bool BuildDatabase(const std::filesystem::path& building);
-    void AbandonBuild(const std::filesystem::path& building);
+    const GridList& GridsOf(std::int32_t type) const;
 
     const Catalogue& catalogue;
-    SettingsStore& settings;
     UserDialogs dialogs;
-    std::filesystem::path combinationTablesPath;
-    SqlConnection cnx;
-
-    std::optional<SqlStatement> reqAjouteTirages;
-    std::optional<SqlStatement> reqAjouteBoules;
-    std::optional<SqlStatement> reqAjouteGains;
-    std::optional<SqlStatement> reqAjouteJokers;
-    std::optional<SqlStatement> reqTirageExiste;
-    std::vector<DrawListRow> drawList;
-
-    std::array<GridList, kGameTypeCount> grids;
-    CombinationTable CombinationTable_;
     std::string lastErrorText;
-    PrizeAmounts PrizeAmounts_;
-    std::filesystem::path databasePath;
-    std::int32_t lastReference = 0;
-    std::array<std::int32_t, kGameTypeCount> gridCount{};
+    DatabaseFile database;
+    DrawRecords draws;
+    GridStore gridStore;
+    PrizeTables tables;
+    Statistics statistics;
 };
 
 } // namespace quintaro

@@ -38,9 +38,12 @@ void SqlConnection::Open(const std::filesystem::path& file) {
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     db_ = std::move(holder);
     openFailure_.clear();
+    ++generation_;
 }
 
 void SqlConnection::Close() {
+    if (db_)
+        ++generation_;
     db_.reset();
 }
 
@@ -190,6 +193,15 @@ std::string SqlStatement::Text(int column) const {
         return {};
     return std::string(reinterpret_cast<const char*>(text),
                        static_cast<std::size_t>(sqlite3_column_bytes(stmt_.get(), column)));
+}
+
+SqlStatement& CachedStatement::Get() {
+    if (!statement_ || generation_ != cnx_.Generation()) {
+        statement_.reset();
+        statement_.emplace(cnx_.Prepare(text_));
+        generation_ = cnx_.Generation();
+    }
+    return *statement_;
 }
 
 } // namespace quintaro

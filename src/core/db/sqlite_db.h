@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -45,6 +46,8 @@ public:
     void Open(const std::filesystem::path& file); // throws SqlError
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
+    // Counts the opens and closes: statements prepared under another generation are gone.
+    std::uint64_t Generation() const { return generation_; }
 
     // Runs statements without parameters.
     void Execute(const std::string& sql);
@@ -57,6 +60,7 @@ private:
     sqlite3* Handle() const;
     std::unique_ptr<sqlite3, Closer> db_;
     std::string openFailure_; // why the last Open failed, reported by later use
+    std::uint64_t generation_ = 0;
 };
 
 // An explicit transaction: "begin transaction" at construction, "rollback transaction" at
@@ -118,6 +122,20 @@ private:
     std::unique_ptr<sqlite3_stmt, Finalizer> stmt_;
     bool started_ = false; // stepped since the last start
     bool done_ = false;    // the last step reached the end
+};
+
+// A statement prepared on its first use and kept for the following ones, prepared anew once
+// the connection has been closed or reopened.
+class CachedStatement {
+public:
+    CachedStatement(SqlConnection& cnx, std::string text) : cnx_(cnx), text_(std::move(text)) {}
+    SqlStatement& Get();
+
+private:
+    SqlConnection& cnx_;
+    std::string text_;
+    std::optional<SqlStatement> statement_;
+    std::uint64_t generation_ = 0;
 };
 
 } // namespace quintaro

@@ -1,6 +1,7 @@
-// The data store's statistics: the stat table rebuilt from the stored draws.
-#include "core/datastore/tmd.h"
+#include "core/stats/statistics.h"
+
 #include "core/base/value_reading.h"
+#include "core/store/games.h"
 
 #include <array>
 
@@ -55,15 +56,11 @@ void Insert(SqlStatement& insert, std::int32_t boule, const BallTally& t) {
     insert.Execute();
 }
 
-// The highest main number and second-set number of each draw type.
-constexpr std::array<int, kGameTypeCount> kMainMax = {49, 49, 50, 49, 49, 50};
-constexpr std::array<int, kGameTypeCount> kSecondMax = {0, 0, 9, 10, 10, 11};
-
 } // namespace
 
-bool Tmd::ComputeStatistics() {
+bool Statistics::ComputeStatistics() {
     try {
-        cnx.Execute("delete from stat");
+        cnx_.Execute("delete from stat");
         std::array<BallTally, 50> main;
         std::array<BallTally, 11> second;
         for (int t = 0; t < kGameTypeCount; ++t) {
@@ -71,7 +68,7 @@ bool Tmd::ComputeStatistics() {
             Reset(second);
             {
                 auto q =
-                    cnx.Prepare("select * from listetirage where type=:toto order by date , n_tir");
+                    cnx_.Prepare("select * from listetirage where type=:toto order by date , n_tir");
                 q.Set("toto", std::int64_t{t});
                 const int date = q.ColumnIndex("date"), tir = q.ColumnIndex("n_tir"),
                           b1 = q.ColumnIndex("b1");
@@ -93,13 +90,13 @@ bool Tmd::ComputeStatistics() {
                 Shares(main, n);
                 Shares(second, n);
             }
-            SqlTransaction transaction(cnx);
-            auto insert = cnx.Prepare(kInsert);
+            SqlTransaction transaction(cnx_);
+            auto insert = cnx_.Prepare(kInsert);
             insert.Set("type", std::int64_t{t});
-            for (int b = 1; b <= kMainMax[static_cast<std::size_t>(t)]; ++b)
+            for (int b = 1; b <= Game(t).mainMax; ++b)
                 Insert(insert, b, main[static_cast<std::size_t>(b - 1)]);
-            insert.Set("type", std::int64_t{t + 10});
-            for (int b = 1; b <= kSecondMax[static_cast<std::size_t>(t)]; ++b)
+            insert.Set("type", std::int64_t{SecondSeries(t)});
+            for (int b = 1; b <= Game(t).secondMax; ++b)
                 Insert(insert, b, second[static_cast<std::size_t>(b - 1)]);
             transaction.Commit();
         }
@@ -108,7 +105,7 @@ bool Tmd::ComputeStatistics() {
         for (int t = 0; t < kGameTypeCount; ++t) {
             Reset(digits);
             {
-                auto q = cnx.Prepare(
+                auto q = cnx_.Prepare(
                     "SELECT ListeTirage.date as date, ListeTirage.n_tir as n_tir, ListeJoker.joker "
                     "as joker FROM ListeTirage INNER JOIN ListeJoker ON ListeTirage.reftirage = "
                     "ListeJoker.fkrefTirage and ListeTirage.type = :toto "
@@ -128,20 +125,32 @@ bool Tmd::ComputeStatistics() {
                 }
                 Shares(digits, n);
             }
-            SqlTransaction transaction(cnx);
-            auto insert = cnx.Prepare(kInsert);
-            insert.Set("type", std::int64_t{t + 20});
+            SqlTransaction transaction(cnx_);
+            auto insert = cnx_.Prepare(kInsert);
+            insert.Set("type", std::int64_t{JokerSeries(t)});
             for (int d = 0; d <= 9; ++d)
                 Insert(insert, d, digits[static_cast<std::size_t>(d)]);
             transaction.Commit();
         }
         return true;
     } catch (const std::exception& e) {
-        lastErrorText = e.what();
-        if (dialogs.message)
-            dialogs.message("calcule stat" + lastErrorText);
+        lastError_ = e.what();
+        if (message_)
+            message_("calcule stat" + lastError_);
         return false;
     }
+}
+
+std::vector<StatRow> Statistics::Rows(std::int32_t series) {
+    auto q = cnx_.Prepare("select boule, nbSortie, pourcentage, Date, Tir, ecart from stat where "
+                          "type = :type order by rowid");
+    q.Set("type", std::int64_t{series});
+    std::vector<StatRow> rows;
+    while (q.Next())
+        rows.push_back({static_cast<std::int32_t>(q.Int(0)), static_cast<std::int32_t>(q.Int(1)),
+                        q.Double(2), q.Double(3), static_cast<std::int32_t>(q.Int(4)),
+                        static_cast<std::int32_t>(q.Int(5))});
+    return rows;
 }
 
 } // namespace quintaro

@@ -2,7 +2,7 @@
 
 #include "core/base/currency.h"
 #include "core/base/day_count.h"
-#include "core/datastore/tmd.h"
+#include "core/store/games.h"
 
 #include <cmath>
 
@@ -25,6 +25,9 @@ constexpr const char* kNumberInsert = "insert into listeboules values (:numb,:re
 constexpr const char* kPrizeRankInsert =
     "insert into listegain values (:num,:reftirage,:gain,:nbgagnants,:nbgagnanteuro)";
 constexpr const char* kJokerInsert = "insert into listejoker values (:reftirage,:joker,:nbgagnant)";
+// Asked for every line of every results file: prepared once, the values bound.
+constexpr const char* kDrawExists = "select count(reftirage) as nb from listetirage where date = "
+                                    ":date and n_sem = :n_sem and n_tir = :n_tir and type  = :type";
 
 } // namespace
 
@@ -36,27 +39,30 @@ std::pair<std::string, std::string> BallColumnHeadings(const std::string& libell
     return {"B6", "BC"};
 }
 
-void Tmd::LastDrawReference() {
+DrawRecords::DrawRecords(SqlConnection& cnx, const Catalogue& catalogue, std::string& lastError)
+    : cnx_(cnx), catalogue_(catalogue), lastError_(lastError), drawInsert_(cnx, kDrawInsert),
+      numberInsert_(cnx, kNumberInsert), prizeRankInsert_(cnx, kPrizeRankInsert),
+      jokerInsert_(cnx, kJokerInsert), drawExists_(cnx, kDrawExists) {}
+
+void DrawRecords::LastDrawReference() {
     try {
-        auto q = cnx.Prepare("select max(reftirage) as maxi from listetirage");
+        auto q = cnx_.Prepare("select max(reftirage) as maxi from listetirage");
         if (q.Next())
-            lastReference = q.IsNull(0) ? 0 : static_cast<std::int32_t>(q.Int(0));
+            lastReference_ = q.IsNull(0) ? 0 : static_cast<std::int32_t>(q.Int(0));
     } catch (const std::exception& e) {
-        lastErrorText = e.what();
+        lastError_ = e.what();
     }
 }
 
-void Tmd::SetDrawInsertType(std::int32_t type) {
-    Statement(reqAjouteTirages, kDrawInsert).Set("type", I(type));
+void DrawRecords::SetDrawInsertType(std::int32_t type) {
+    drawInsert_.Get().Set("type", I(type));
 }
 
-void Tmd::AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t b1,
-                  std::int32_t b2, std::int32_t b3, std::int32_t b4, std::int32_t b5,
-                  std::int32_t b6, std::int32_t b7) {
-    ++lastReference;
-    SqlStatement& draw = Statement(reqAjouteTirages, kDrawInsert);
-    const std::int32_t balls[7] = {b1, b2, b3, b4, b5, b6, b7};
-    draw.Set("reftirage", I(lastReference));
+void DrawRecords::AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date,
+                          const std::array<std::int32_t, 7>& balls) {
+    ++lastReference_;
+    SqlStatement& draw = drawInsert_.Get();
+    draw.Set("reftirage", I(lastReference_));
     draw.Set("date", date);
     draw.Set("n_sem", I(n_sem));
     draw.Set("n_tir", I(n_tir));
@@ -65,8 +71,8 @@ void Tmd::AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date, std::int3
         draw.Set(names[k], I(balls[k]));
     draw.Execute();
 
-    SqlStatement& numbers = Statement(reqAjouteBoules, kNumberInsert);
-    numbers.Set("reftirage", I(lastReference));
+    SqlStatement& numbers = numberInsert_.Get();
+    numbers.Set("reftirage", I(lastReference_));
     for (int k = 0; k < 7; ++k) {
         numbers.Set("numb", I(k + 1));
         numbers.Set("valeur", I(balls[k]));
@@ -74,9 +80,9 @@ void Tmd::AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date, std::int3
     }
 }
 
-void Tmd::AddPrizeRanks(const TtabGain& ranks) {
-    SqlStatement& insert = Statement(reqAjouteGains, kPrizeRankInsert);
-    insert.Set("reftirage", I(lastReference));
+void DrawRecords::AddPrizeRanks(const TtabGain& ranks) {
+    SqlStatement& insert = prizeRankInsert_.Get();
+    insert.Set("reftirage", I(lastReference_));
     for (std::size_t k = 0; k < ranks.size(); ++k) {
         insert.Set("num", static_cast<std::int64_t>(k + 1));
         insert.Set("gain", ranks[k].gain);
@@ -86,20 +92,18 @@ void Tmd::AddPrizeRanks(const TtabGain& ranks) {
     }
 }
 
-void Tmd::AddJoker(const std::string& joker, std::int32_t nbgagnant) {
-    SqlStatement& insert = Statement(reqAjouteJokers, kJokerInsert);
-    insert.Set("reftirage", I(lastReference));
+void DrawRecords::AddJoker(const std::string& joker, std::int32_t nbgagnant) {
+    SqlStatement& insert = jokerInsert_.Get();
+    insert.Set("reftirage", I(lastReference_));
     insert.Set("joker", joker);
     insert.Set("nbgagnant", I(nbgagnant));
     insert.Execute();
 }
 
-bool Tmd::DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type) {
+bool DrawRecords::DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date,
+                             std::int32_t type) {
     try {
-        // Asked for every line of every results file: prepared once, the values bound.
-        SqlStatement& q = Statement(
-            reqTirageExiste, "select count(reftirage) as nb from listetirage where date = "
-                             ":date and n_sem = :n_sem and n_tir = :n_tir and type  = :type");
+        SqlStatement& q = drawExists_.Get();
         q.Set("date", date);
         q.Set("n_sem", I(n_sem));
         q.Set("n_tir", I(n_tir));
@@ -108,44 +112,44 @@ bool Tmd::DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::i
         q.Rewind();
         return exists;
     } catch (const std::exception& e) {
-        lastErrorText = e.what();
+        lastError_ = e.what();
         return false;
     }
 }
 
-double Tmd::LastDrawDate(std::int32_t type) {
+double DrawRecords::LastDrawDate(std::int32_t type) {
     try {
-        auto q = cnx.Prepare("select max(date) as maxi from listetirage where type = " +
+        auto q = cnx_.Prepare("select max(date) as maxi from listetirage where type = " +
                              std::to_string(type));
         return q.Next() && !q.IsNull(0) ? q.Double(0) : 0.0;
     } catch (const std::exception& e) {
-        lastErrorText = e.what();
+        lastError_ = e.what();
         return -1.0;
     }
 }
 
-void Tmd::EnsureDrawLookupIndex() {
+void DrawRecords::EnsureDrawLookupIndex() {
     try {
-        cnx.Execute("create index if not exists listetirage_type_date on listetirage (type, date)");
+        cnx_.Execute("create index if not exists listetirage_type_date on listetirage (type, date)");
     } catch (const SqlError&) {
         // Only the speed of the queries depends on it.
     }
 }
 
-void Tmd::OpenDrawList() {
+void DrawRecords::OpenDrawList() {
     ReadDrawList(std::string(kDrawListColumns) + "left join listejoker on reftirage=fkreftirage");
 }
 
-void Tmd::FilterDrawList(std::int32_t index) {
+void DrawRecords::FilterDrawList(std::int32_t index) {
     std::string query =
         std::string(kDrawListColumns) + " left join listejoker on reftirage=fkreftirage";
-    if (index < catalogue.CatalogueCount)
+    if (index < catalogue_.CatalogueCount)
         query += " where type = " + std::to_string(index);
     ReadDrawList(query);
 }
 
-void Tmd::ReadDrawList(const std::string& query) {
-    auto q = cnx.Prepare(query);
+void DrawRecords::ReadDrawList(const std::string& query) {
+    auto q = cnx_.Prepare(query);
     std::vector<DrawListRow> rows;
     while (q.Next()) {
         DrawListRow row;
@@ -159,14 +163,14 @@ void Tmd::ReadDrawList(const std::string& query) {
             row.b[k] = static_cast<std::int32_t>(q.Int(6 + k));
         row.joker = q.Text(13).substr(0, 7);
         row.cldate = CalendarDate(row.date);
-        row.b7Empty = row.type == 3 || row.type == 4;
+        row.b7Empty = IsGameType(row.type) && Game(row.type).seventhBallEmpty;
         rows.push_back(std::move(row));
     }
-    drawList = std::move(rows);
+    drawList_ = std::move(rows);
 }
 
-std::vector<PrizeRankRow> Tmd::PrizeRankList(std::int32_t reference) {
-    auto q = cnx.Prepare("select * from listegain where reftirage=:ref");
+std::vector<PrizeRankRow> DrawRecords::PrizeRankList(std::int32_t reference) {
+    auto q = cnx_.Prepare("select * from listegain where reftirage=:ref");
     q.Set("ref", I(reference));
     std::vector<PrizeRankRow> rows;
     const int num = q.ColumnIndex("num"), ref = q.ColumnIndex("reftirage"),
@@ -180,9 +184,9 @@ std::vector<PrizeRankRow> Tmd::PrizeRankList(std::int32_t reference) {
     return rows;
 }
 
-ttabTirrage Tmd::SelectDrawsInPeriod(std::int32_t type, double from, double to) {
+ttabTirrage DrawRecords::SelectDrawsInPeriod(std::int32_t type, double from, double to) {
     auto whole = [](double d) { return std::to_string(static_cast<long long>(std::trunc(d))); };
-    auto q = cnx.Prepare("select * from listetirage where ((type=" + std::to_string(type) +
+    auto q = cnx_.Prepare("select * from listetirage where ((type=" + std::to_string(type) +
                          " ) and (date >= " + whole(from) + " ) and (date <= " + whole(to) +
                          " )) order by date , n_tir");
     const int ref = q.ColumnIndex("reftirage"), date = q.ColumnIndex("date"),
@@ -197,6 +201,28 @@ ttabTirrage Tmd::SelectDrawsInPeriod(std::int32_t type, double from, double to) 
              ball(0), ball(1), ball(2), ball(3), ball(4), ball(5), ball(6)});
     }
     return draws;
+}
+
+std::optional<DrawHeader> DrawRecords::FindDraw(std::int32_t reference) {
+    auto q =
+        cnx_.Prepare("select type, date, n_sem, n_tir from listetirage where reftirage = :ref");
+    q.Set("ref", I(reference));
+    if (!q.Next())
+        return std::nullopt;
+    return DrawHeader{static_cast<std::int32_t>(q.Int(0)), q.Double(1),
+                      static_cast<std::int32_t>(q.Int(2)), static_cast<std::int32_t>(q.Int(3))};
+}
+
+DrawBalls DrawRecords::Balls(std::int32_t reference) {
+    DrawBalls balls{};
+    auto q = cnx_.Prepare("select num , valeur from listeboules where reftirage = " +
+                          std::to_string(reference));
+    while (q.Next()) {
+        const std::int64_t num = q.Int(0);
+        if (num >= 1 && num <= 7)
+            balls[static_cast<std::size_t>(num)] = static_cast<std::uint8_t>(q.Int(1));
+    }
+    return balls;
 }
 
 } // namespace quintaro

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "core/db/sqlite_db.h"
+#include "core/store/catalogue.h"
+
+#include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,5 +57,69 @@ struct PrizeRankRow {
 
 // The headings of the draw list's sixth and seventh ball columns for a draw's label.
 std::pair<std::string, std::string> BallColumnHeadings(const std::string& libelle);
+
+// What identifies a stored draw.
+struct DrawHeader {
+    std::int32_t type = 0;
+    double date = 0.0;
+    std::int32_t n_sem = 0;
+    std::int32_t n_tir = 0;
+};
+
+// Balls 1 to 7 of a draw at indices 1 to 7 (index 0 unused), 0 where a ball is missing.
+using DrawBalls = std::array<std::uint8_t, 8>;
+
+// The stored draws: adding them with their balls, prize ranks and Joker number, the tests the
+// import relies on, the draw list and the prize-rank list of the draws view, and the draws of
+// a period. Query operations catch their failures and leave the text in `lastError`; inserts
+// let theirs through.
+class DrawRecords {
+public:
+    DrawRecords(SqlConnection& cnx, const Catalogue& catalogue, std::string& lastError);
+
+    // The largest stored reference; each AddDraw stores the next one.
+    void LastDrawReference();
+    std::int32_t LastReference() const { return lastReference_; }
+    // The draw type of the following AddDraw calls.
+    void SetDrawInsertType(std::int32_t type);
+    void AddDraw(std::int32_t n_sem, std::int32_t n_tir, double date,
+                 const std::array<std::int32_t, 7>& balls);
+    void AddPrizeRanks(const TtabGain& ranks);
+    void AddJoker(const std::string& joker, std::int32_t nbgagnant);
+    bool DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type);
+    // 0 when the type has no draw, -1 on an error.
+    double LastDrawDate(std::int32_t type);
+    // An index that spares the duplicate test and the latest-date query a scan of the whole
+    // table; the schema test does not see indexes, and the seven tables' statements stay as
+    // they are. Created when missing, when it can be.
+    void EnsureDrawLookupIndex();
+
+    // The draw list of one type, or of all types when index >= CatalogueCount. Before the
+    // first call OpenDrawList lists every draw.
+    void OpenDrawList();
+    void FilterDrawList(std::int32_t index);
+    const std::vector<DrawListRow>& DrawList() const { return drawList_; }
+    std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference);
+    // The draws of a type between the whole days of `from` and `to`, by date and n_tir;
+    // failures reach the caller.
+    ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to);
+    // One stored draw; nothing when there is none of that reference. Failures reach the caller.
+    std::optional<DrawHeader> FindDraw(std::int32_t reference);
+    DrawBalls Balls(std::int32_t reference);
+
+private:
+    void ReadDrawList(const std::string& query);
+
+    SqlConnection& cnx_;
+    const Catalogue& catalogue_;
+    std::string& lastError_;
+    CachedStatement drawInsert_;
+    CachedStatement numberInsert_;
+    CachedStatement prizeRankInsert_;
+    CachedStatement jokerInsert_;
+    CachedStatement drawExists_;
+    std::vector<DrawListRow> drawList_;
+    std::int32_t lastReference_ = 0;
+};
 
 } // namespace quintaro

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/store/games.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
 
 namespace quintaro {
 
-inline constexpr int kGameTypeCount =
-    6; // Loto, Super Loto, Euromillion, New Loto, New Super Loto, New Euromillion
 inline constexpr int kGridSlots = 11;
 
 using GridSet = std::array<std::uint8_t, kGridSlots>;
@@ -22,10 +22,5 @@ struct Grid {
 };
 
 using GridList = std::vector<Grid>;
-
-// The games whose grids and draws have a second number set: types 2 to 5.
-constexpr bool HasSecondSet(int type) {
-    return type >= 2 && type < kGameTypeCount;
-}
 
 } // namespace quintaro

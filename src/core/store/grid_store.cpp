@@ -1,5 +1,6 @@
+#include "core/store/grid_store.h"
+
 #include "core/base/quintaro_error.h"
-#include "core/datastore/tmd.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,23 +11,8 @@ namespace {
 
 constexpr const char* kGridsKey = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\";
 
-// The mirror's key of each game, and how many numbers of each set it keeps.
-struct MirrorLayout {
-    const char* key;
-    int mainValues;
-    int secondValues;
-};
-constexpr std::array<MirrorLayout, kGameTypeCount> kMirror = {{
-    {"LOTO", 10, 0},
-    {"SLOTO", 10, 0},
-    {"EUROMILLION", 10, 10},
-    {"NLOTO", 10, 10},
-    {"NSLOTO", 10, 10},
-    {"NEUROMILLION", 10, 11},
-}};
-
 std::string GameKey(int type) {
-    return kGridsKey + std::string(kMirror[type].key);
+    return kGridsKey + std::string(Game(type).mirrorKey);
 }
 
 std::string GridSubKey(int type, int k) {
@@ -43,7 +29,7 @@ std::string ValueName(char prefix, int j) {
 
 std::string TypeCondition(int type) {
     const std::string t = std::to_string(type);
-    return HasSecondSet(type) ? "type = " + t + " or type = " + std::to_string(type + 10)
+    return HasSecondSet(type) ? "type = " + t + " or type = " + std::to_string(SecondSeries(type))
                               : "type =" + t;
 }
 
@@ -56,106 +42,100 @@ void FillSet(GridSet& set, std::vector<std::int64_t>& numbers) {
 
 } // namespace
 
-void Tmd::LoadGrids() {
-    for (auto& list : grids)
+void GridStore::LoadGrids() {
+    for (auto& list : grids_)
         list.clear();
-    gridCount.fill(0);
+    gridCount_.fill(0);
     for (int t = 0; t < kGameTypeCount; ++t) {
         const std::string condition = TypeCondition(t);
         {
-            auto count = cnx.Prepare(
+            auto count = cnx_.Prepare(
                 "select count(numgrille) from (select distinct(numgrille)as numgrille from "
                 "listegrille where " +
                 condition + ") ");
-            gridCount[t] = count.Next() ? static_cast<std::int32_t>(count.Int(0)) : 0;
+            gridCount_[t] = count.Next() ? static_cast<std::int32_t>(count.Int(0)) : 0;
         }
-        GridList& list = grids[t];
-        list.resize(static_cast<std::size_t>(gridCount[t]));
+        GridList& list = grids_[t];
+        list.resize(static_cast<std::size_t>(gridCount_[t]));
         const std::string numbers =
             HasSecondSet(t)
                 ? "select boulle ,type from listegrille where (" + condition + ") and numgrille = "
                 : "select boulle from listegrille where type = " + std::to_string(t) +
                       " and numgrille = ";
-        for (std::int32_t p = 1; p <= gridCount[t]; ++p) {
-            auto q = cnx.Prepare(numbers + std::to_string(p));
+        for (std::int32_t p = 1; p <= gridCount_[t]; ++p) {
+            auto q = cnx_.Prepare(numbers + std::to_string(p));
             std::vector<std::int64_t> main, second;
             while (q.Next())
-                (HasSecondSet(t) && q.Int(1) == t + 10 ? second : main).push_back(q.Int(0));
+                (HasSecondSet(t) && q.Int(1) == SecondSeries(t) ? second : main).push_back(q.Int(0));
             FillSet(list[static_cast<std::size_t>(p - 1)].main, main);
             FillSet(list[static_cast<std::size_t>(p - 1)].second, second);
         }
     }
 }
 
-std::array<GridList, kGameTypeCount> Tmd::FetchGrids() {
+std::array<GridList, kGameTypeCount> GridStore::FetchGrids() {
     LoadGrids();
-    return grids;
+    return grids_;
 }
 
-void Tmd::SaveGridsToSettings() {
+void GridStore::SaveGridsToSettings() {
     for (int t = 0; t < kGameTypeCount; ++t)
-        settings.DeleteKey(GameKey(t));
+        settings_.DeleteKey(GameKey(t));
     for (int t = 0; t < kGameTypeCount; ++t) {
-        settings.WriteInteger(GameKey(t), "nb", gridCount[t]);
-        for (int k = 0; k < gridCount[t]; ++k) {
-            const Grid& grid = grids[t][static_cast<std::size_t>(k)];
+        settings_.WriteInteger(GameKey(t), "nb", gridCount_[t]);
+        for (int k = 0; k < gridCount_[t]; ++k) {
+            const Grid& grid = grids_[t][static_cast<std::size_t>(k)];
             const std::string subKey = GridSubKey(t, k);
-            settings.CreateKey(subKey);
-            const int values = std::max(kMirror[t].mainValues, kMirror[t].secondValues);
+            settings_.CreateKey(subKey);
+            const int values = std::max(Game(t).mirrorMain, Game(t).mirrorSecond);
             for (int j = 1; j <= values; ++j) {
-                if (j <= kMirror[t].mainValues)
-                    settings.WriteInteger(subKey, ValueName('B', j), grid.main[j - 1]);
-                if (j <= kMirror[t].secondValues)
-                    settings.WriteInteger(subKey, ValueName('E', j), grid.second[j - 1]);
+                if (j <= Game(t).mirrorMain)
+                    settings_.WriteInteger(subKey, ValueName('B', j), grid.main[j - 1]);
+                if (j <= Game(t).mirrorSecond)
+                    settings_.WriteInteger(subKey, ValueName('E', j), grid.second[j - 1]);
             }
         }
     }
-    settings.Save();
+    settings_.Save();
 }
 
-void Tmd::ImportGridsFromSettings() {
+void GridStore::ImportGridsFromSettings() {
     for (int t = 0; t < kGameTypeCount; ++t) {
         const std::string key = GameKey(t);
-        if (!settings.KeyExists(key))
+        if (!settings_.KeyExists(key))
             continue;
-        cnx.Execute("delete from listegrille where " +
+        cnx_.Execute("delete from listegrille where " +
                     (HasSecondSet(t) ? TypeCondition(t) : "type = " + std::to_string(t)));
-        auto insert = cnx.Prepare(HasSecondSet(t) ? std::string("insert into listegrille "
+        auto insert = cnx_.Prepare(HasSecondSet(t) ? std::string("insert into listegrille "
                                                                 "values(:num,:type,:boulle)")
                                                   : "insert into listegrille values(:num," +
                                                         std::to_string(t) + ",:boulle)");
-        cnx.Execute("begin transaction");
-        try {
-            const std::int32_t n = settings.ReadInteger(key, "nb");
-            for (std::int32_t k = 0; k < n; ++k) {
-                const std::string subKey = GridSubKey(t, k);
-                if (!settings.KeyExists(subKey))
-                    throw QuintaroError("La grille \"" + subKey.substr(1) +
-                                        "\" manque dans la sauvegarde des grilles du profil");
-                const int values = std::max(kMirror[t].mainValues, kMirror[t].secondValues);
-                for (int j = 1; j <= values; ++j) {
-                    for (char prefix : {'B', 'E'}) {
-                        const bool main = prefix == 'B';
-                        if (j > (main ? kMirror[t].mainValues : kMirror[t].secondValues))
-                            continue;
-                        const auto v = static_cast<std::uint8_t>(
-                            settings.ReadInteger(subKey, ValueName(prefix, j)));
-                        if (v == 0)
-                            continue;
-                        insert.Set("num", std::int64_t{k + 1});
-                        if (HasSecondSet(t))
-                            insert.Set("type", std::int64_t{main ? t : t + 10});
-                        insert.Set("boulle", std::int64_t{v});
-                        insert.Execute();
-                    }
+        SqlTransaction transaction(cnx_);
+        const std::int32_t n = settings_.ReadInteger(key, "nb");
+        for (std::int32_t k = 0; k < n; ++k) {
+            const std::string subKey = GridSubKey(t, k);
+            if (!settings_.KeyExists(subKey))
+                throw QuintaroError("La grille \"" + subKey.substr(1) +
+                                    "\" manque dans la sauvegarde des grilles du profil");
+            const int values = std::max(Game(t).mirrorMain, Game(t).mirrorSecond);
+            for (int j = 1; j <= values; ++j) {
+                for (char prefix : {'B', 'E'}) {
+                    const bool main = prefix == 'B';
+                    if (j > (main ? Game(t).mirrorMain : Game(t).mirrorSecond))
+                        continue;
+                    const auto v = static_cast<std::uint8_t>(
+                        settings_.ReadInteger(subKey, ValueName(prefix, j)));
+                    if (v == 0)
+                        continue;
+                    insert.Set("num", std::int64_t{k + 1});
+                    if (HasSecondSet(t))
+                        insert.Set("type", std::int64_t{main ? t : SecondSeries(t)});
+                    insert.Set("boulle", std::int64_t{v});
+                    insert.Execute();
                 }
             }
-            cnx.Execute("commit transaction");
-        } catch (...) {
-            // The caller stops the program; leave no transaction open behind it.
-            cnx.Execute("rollback transaction");
-            throw;
         }
+        transaction.Commit();
     }
 }
 

@@ -105,4 +105,21 @@ std::vector<std::string> SplitCells(std::string_view line) {
     return cells;
 }
 
+std::string DrawNumberPart(std::string_view cell) {
+    switch (cell.size()) {
+    case 5:
+    case 7:
+    case 8:
+        return std::string(cell.substr(cell.size() - 3));
+    default:
+        return Copy(cell, 5, 3);
+    }
+}
+
+std::string Copy(std::string_view text, std::size_t index, std::size_t count) {
+    if (index < 1 || index > text.size())
+        return {};
+    return std::string(text.substr(index - 1, count));
+}
+
 } // namespace quintaro

@@ -28,4 +28,14 @@ private:
 // is skipped with the control characters after it. An empty line has no cells.
 std::vector<std::string> SplitCells(std::string_view line);
 
+// The draw number within a "num" cell: its last three characters for cells of 5, 7 and 8
+// characters (a two-digit year, a four-digit year, or the year and its last digit again,
+// followed by the number: "25045", "2008117", "20244089"), its characters 5 to 7 otherwise
+// (empty below 5 characters).
+std::string DrawNumberPart(std::string_view cell);
+
+// `count` characters of `text` from the 1-based position `index`, fewer (or none) where the
+// text is shorter.
+std::string Copy(std::string_view text, std::size_t index, std::size_t count);
+
 } // namespace quintaro

@@ -1,5 +1,6 @@
 #include "core/update/results_import.h"
 
+#include "core/base/currency.h"
 #include "core/base/quintaro_error.h"
 #include "core/base/text_util.h"
 #include "core/store/ini_file.h"
@@ -30,8 +31,6 @@ std::string& Cell(std::vector<std::string>& row, int position) {
         throw QuintaroError("Indice de liste hors limites (" + std::to_string(position) + ")");
     return row[static_cast<std::size_t>(position)];
 }
-
-constexpr long double kFrancsPerEuro = 6.55957L;
 
 } // namespace
 

@@ -4,14 +4,14 @@ namespace quintaro {
 
 namespace {
 
-bool Wins(int type, int matched, int secondHit) {
-    switch (type) {
+// Whether a grid with that many hits is kept as a winning grid of its game family.
+bool Wins(int family, int matched, int secondHit) {
+    switch (family) {
     case 2:
         return matched >= 3 || (matched == 2 && secondHit >= 1) || (matched == 1 && secondHit == 2);
     case 3:
-    case 4:
         return matched >= 2 || secondHit >= 1;
-    case 5:
+    case 4:
         return matched >= 2 || (secondHit >= 2 && matched >= 1);
     default:
         return matched > 2;
@@ -21,8 +21,7 @@ bool Wins(int type, int matched, int secondHit) {
 } // namespace
 
 int FamilyOfType(int type) {
-    static constexpr std::array<int, kGameTypeCount> families = {1, 1, 2, 3, 3, 4};
-    return type >= 0 && type < kGameTypeCount ? families[static_cast<std::size_t>(type)] : 0;
+    return IsGameType(type) ? Game(type).family : 0;
 }
 
 double GridPrize(const CombinationTable& table, const PrizeAmounts::Ranks* amounts, int family,
@@ -75,7 +74,7 @@ GridMatcher::GridMatcher(const GridList& grids, int type)
     if (family_ == 0)
         return;
     // Loto examines ten slots, the two-set games ten of each set, New Euromillion eleven.
-    const std::size_t examined = type == 5 ? 11 : 10;
+    const std::size_t examined = family_ == 4 ? 11 : 10;
     entries_.reserve(grids.size());
     for (const Grid& grid : grids) {
         Entry e{&grid, {}, {}, 0, 0};
@@ -97,14 +96,14 @@ TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
     const bool twoSets = HasSecondSet(type_);
     const BallCounts counts =
         !twoSets ? CountBalls(balls, 7, 7)
-                 : CountBalls(balls, 6, (type_ == 3 || type_ == 4) && !chanceAlsoBall7 ? 6 : 7);
+                 : CountBalls(balls, 6, family_ == 3 && !chanceAlsoBall7 ? 6 : 7);
     for (const Entry& e : entries_) {
         int matched = 0, secondHit = 0;
         for (std::uint8_t i = 0; i < e.mainCount; ++i)
             matched += counts.main[e.grid->main[e.mainSlots[i]]];
         for (std::uint8_t i = 0; i < e.secondCount; ++i)
             secondHit += counts.second[e.grid->second[e.secondSlots[i]]];
-        if (!Wins(type_, matched, secondHit))
+        if (!Wins(family_, matched, secondHit))
             continue;
 
         WinningGrid w;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/draw_records.h"
 #include "core/store/grid.h"
 #include "core/winnings/combination_table.h"
 #include "core/winnings/prize_amounts.h"
@@ -32,9 +33,6 @@ using TgrilleGagnante = std::vector<WinningGrid>;
 constexpr int CellCode(std::uint8_t number, std::uint8_t mark) {
     return number + 100 * mark;
 }
-
-// Balls 1 to 7 of a draw at indices 1 to 7 (index 0 unused), 0 where a ball is missing.
-using DrawBalls = std::array<std::uint8_t, 8>;
 
 // The game family of the combination table for a draw type; 0 for a type without one.
 int FamilyOfType(int type);

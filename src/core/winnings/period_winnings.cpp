@@ -1,7 +1,6 @@
 #include "core/winnings/period_winnings.h"
 
 #include "core/base/quintaro_error.h"
-#include "core/datastore/tmd.h"
 
 #include <algorithm>
 
@@ -31,20 +30,20 @@ int SecondIndex(std::int32_t type, const WinningGrid& grid) {
     return HasSecondSet(type) ? grid.secondMatched : (grid.complementary ? 1 : 0);
 }
 
-PeriodWinnings ComputePeriodWinnings(Tmd& md, std::int32_t type, double from, double to,
-                                     const PeriodProgress& progress) {
+PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, std::int32_t type,
+                                     const PrizeTables& tables, const PeriodProgress& progress) {
     RunningGuard guard;
     PeriodWinnings result;
-    result.draws = md.SelectDrawsInPeriod(type, from, to);
+    result.draws = std::move(draws);
     const std::size_t last = result.draws.empty() ? 0 : result.draws.size() - 1;
     // The matching of each draw by its numbers, with the grids prepared once for the period.
-    const GridList none;
-    const GridMatcher matcher(type >= 0 && type < kGameTypeCount ? md.Grids(type) : none, type);
+    const GridMatcher matcher(grids, type);
     for (std::size_t k = 0; k < result.draws.size(); ++k) {
         const DrawInPeriod& d = result.draws[k];
         const DrawBalls balls = {0, d.b1, d.b2, d.b3, d.b4, d.b5, d.b6, d.b7};
         TgrilleGagnante winners =
-            matcher.Match(balls, false, md.Combinations(), md.Amounts().Find(d.reftirage));
+            matcher.Match(balls, false, tables.Combinations(),
+                          tables.Amounts().Find(d.reftirage));
         if (progress)
             progress(k, last);
         for (const WinningGrid& w : winners) {

@@ -2,6 +2,7 @@
 
 #include "core/store/draw_records.h"
 #include "core/winnings/matching.h"
+#include "core/winnings/prize_tables.h"
 
 #include <array>
 #include <cstdint>
@@ -9,8 +10,6 @@
 #include <vector>
 
 namespace quintaro {
-
-class Tmd;
 
 // One winning grid of one draw of the period.
 struct PeriodDetail {
@@ -37,11 +36,11 @@ struct PeriodWinnings {
 // a window can move its bar and let its messages through.
 using PeriodProgress = std::function<void(std::size_t position, std::size_t last)>;
 
-// The winnings of a game's grids in memory over every stored draw between two dates, both
-// days included. One computation runs at a time: a second one started from the progress
-// callback fails with a QuintaroError.
-PeriodWinnings ComputePeriodWinnings(Tmd& md, std::int32_t type, double from, double to,
-                                     const PeriodProgress& progress);
+// The winnings of a game's grids over the draws of a period (SelectDrawsInPeriod). One
+// computation runs at a time: a second one started from the progress callback fails with a
+// QuintaroError.
+PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, std::int32_t type,
+                                     const PrizeTables& tables, const PeriodProgress& progress);
 
 // The tally's second index of a winning grid.
 int SecondIndex(std::int32_t type, const WinningGrid& grid);

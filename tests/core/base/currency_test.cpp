@@ -1,6 +1,5 @@
 #include "core/base/text_util.h"
 #include "core/base/currency.h"
-#include "core/base/day_count.h"
 #include "support/french_locale.h"
 #include "core/base/value_reading.h"
 
@@ -42,16 +41,6 @@ TEST(FormatGroupedAmount, IgnoresTheProcessLocale) {
 TEST(ToFrancs, RoundsTheExtendedProductOnce) {
     EXPECT_EQ(ToFrancs(1.0), 6.55957);
     EXPECT_EQ(ToFrancs(1300.0), static_cast<double>(1300.0L * 6.55957L));
-}
-
-TEST(DayCount, CountsDaysFromTheLastDayOf1899) {
-    EXPECT_EQ(FormatDayCount(0), "30/12/1899");
-    EXPECT_EQ(FormatDayCount(-1), "29/12/1899");
-    EXPECT_EQ(FormatDayCount(45000.75), "15/03/2023");
-    EXPECT_EQ(ParseDayCount("15/03/2023"), 45000.0);
-    EXPECT_EQ(ParseDayCount("1/1/1976"), 27760.0);
-    for (const char* bad : {"31/02/2023", "15-03-2023", "15/03", "", "x/03/2023", "00/01/2000"})
-        EXPECT_EQ(ParseDayCount(bad), std::nullopt) << bad;
 }
 
 } // namespace

@@ -117,40 +117,6 @@ TEST_F(DownloadTest, ATargetThatCannotBeCreatedIsAFailureText) {
     }
 }
 
-TEST(MatchesMask, StarsQuestionMarksAndLetterCase) {
-    struct Case {
-        std::string name; // owned: a case may build its name
-        const char* mask;
-        bool matches;
-    };
-    const Case cases[] = {
-        {"loto.zip", "loto*.zip", true},
-        {"Loto[1].ZIP", "loto*.zip", true},
-        {"loto.zip.bak", "loto*.zip", false},
-        {"lotos.txt", "loto*.zip", false},
-        {"", "*", true},
-        {"", "", true},
-        {"a", "", false},
-        {"", "**", false},
-        {"abc", "a?c", true},
-        {"ac", "a?c", false},
-        {"anything", "*", true},
-        {"abab", "*ab", true},
-        {std::string(60, 'a'), "*a*a*a*a*a*a*a*a*b", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches) << c.name << " ~ " << c.mask;
-}
-
-TEST(FilePaths, NamesAndExtensions) {
-    EXPECT_EQ(ChangeExtension("/a/loto.zip", "*.zip"), "/a/loto*.zip");
-    EXPECT_EQ(ChangeExtension("/a.b/loto", "*"), "/a.b/loto*");
-    EXPECT_EQ(NamePart("/a/loto.zip"), "loto.zip");
-    EXPECT_EQ(NamePart("loto.zip"), "loto.zip");
-    EXPECT_EQ(ExtensionPart("/a/loto.zip"), ".zip");
-    EXPECT_EQ(ExtensionPart("/a.b/loto"), "");
-}
-
 class WebCacheTest : public ::testing::Test {
 protected:
     static constexpr const char* kKey =

@@ -25,7 +25,7 @@ TEST_F(PeriodWinningsTest, TalliesEachWinningGridOfEachDrawByCategory) {
 
     std::vector<std::size_t> progress;
     const PeriodWinnings result =
-        ComputePeriodWinnings(*md, 0, 45000, 45008, [&](std::size_t k, std::size_t last) {
+        md->ComputePeriodWinnings(0, 45000, 45008, [&](std::size_t k, std::size_t last) {
             progress.push_back(k);
             EXPECT_EQ(last, 1u);
         });
@@ -50,7 +50,7 @@ TEST_F(PeriodWinningsTest, ChanceNumberAloneCountsUnderNoNumberMatched) {
     AddDraw(3, 45001, {1, 2, 3, 4, 5, 7, 0}, amounts);
     md->LoadGrids();
     md->LoadPrizeAmounts();
-    const PeriodWinnings result = ComputePeriodWinnings(*md, 3, 45000, 45002, nullptr);
+    const PeriodWinnings result = md->ComputePeriodWinnings(3, 45000, 45002, nullptr);
     EXPECT_EQ(result.tally[0][1].count, 1);
     EXPECT_EQ(result.tally[0][1].amount, 2.2);
     EXPECT_EQ(result.total, 2.2);
@@ -60,17 +60,17 @@ TEST_F(PeriodWinningsTest, EmptyPeriodAndOneComputationAtATime) {
     AddDraw(0, 45001, {1, 2, 3, 4, 5, 6, 7});
     AddDraw(0, 45002, {1, 2, 3, 4, 5, 6, 7});
     md->LoadGrids();
-    EXPECT_TRUE(ComputePeriodWinnings(*md, 0, 46000, 46001, nullptr).draws.empty());
+    EXPECT_TRUE(md->ComputePeriodWinnings(0, 46000, 46001, nullptr).draws.empty());
     std::string nested;
-    ComputePeriodWinnings(*md, 0, 45000, 45003, [&](std::size_t, std::size_t) {
+    md->ComputePeriodWinnings(0, 45000, 45003, [&](std::size_t, std::size_t) {
         try {
-            ComputePeriodWinnings(*md, 0, 45000, 45003, nullptr);
+            md->ComputePeriodWinnings(0, 45000, 45003, nullptr);
         } catch (const QuintaroError& e) {
             nested = e.what();
         }
     });
     EXPECT_EQ(nested, "Un calcul des gains est déjà en cours");
-    EXPECT_NO_THROW(ComputePeriodWinnings(*md, 0, 45000, 45003, nullptr));
+    EXPECT_NO_THROW(md->ComputePeriodWinnings(0, 45000, 45003, nullptr));
 }
 
 } // namespace

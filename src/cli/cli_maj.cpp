@@ -1,9 +1,8 @@
-// The companion's update commands and the statistics listing.
+// The companion's update commands, maj and maj-total.
 #include "core/base/app_paths.h"
 #include "core/settings/configuration_settings.h"
 #include "core/base/text_util.h"
 #include "cli/cli_session.h"
-#include "core/base/day_count.h"
 #include "core/update/network_fetcher.h"
 #include "core/update/update_driver.h"
 
@@ -136,31 +135,6 @@ int Maj(const Invocation& inv, const CliEnvironment& env, std::ostream& out, std
 int MajTotal(const Invocation& inv, const CliEnvironment& env, std::ostream& out,
              std::ostream& err) {
     return RunUpdate(inv, env, out, err, true);
-}
-
-int Stat(const Invocation& inv, const CliEnvironment& env, std::ostream& out, std::ostream& err) {
-    if (inv.args.size() != 1)
-        throw UsageError{"stat attend TYPE"};
-    const std::int32_t type = IntegerArgument(inv.args[0], "TYPE");
-    auto session = Start(inv, env, err, err);
-    if (!session)
-        return 1;
-    std::vector<std::int32_t> series = {type};
-    if (HasSecondSet(type))
-        series.push_back(type + 10);
-    series.push_back(type + 20);
-    for (std::int32_t s : series) {
-        auto q = session->md().Connection().Prepare(
-            "select boule, nbSortie, pourcentage, Date, Tir, ecart from stat where type = :type "
-            "order by rowid");
-        q.Set("type", std::int64_t{s});
-        while (q.Next()) {
-            Row(out, {"stat", std::to_string(s), std::to_string(q.Int(0)), std::to_string(q.Int(1)),
-                      FormatFixed(q.Double(2), 4), FormatDayCount(q.Double(3)),
-                      std::to_string(q.Int(4)), std::to_string(q.Int(5))});
-        }
-    }
-    return 0;
 }
 
 } // namespace quintaro::cli
