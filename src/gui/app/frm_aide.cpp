@@ -37,7 +37,7 @@ const QColor kLinkHotColour(0, 0, 255);
 
 } // namespace
 
-TfrmAide::TfrmAide(TfrmMaitre& maitre) : ViewWindow(maitre, QStringLiteral("A propos"), 5000) {
+TfrmAide::TfrmAide(ViewHost& host) : ViewWindow(host, QStringLiteral("A propos"), 5000) {
     resize(738, 540);
     QWidget* page = widget();
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/view_window.h"
+#include "gui/ui/view_window.h"
 
 class QLabel;
 
@@ -12,7 +12,7 @@ class TfrmAide : public ViewWindow {
 public:
     static constexpr const char* kContactAddress = "quintaro@velmora.fr";
 
-    explicit TfrmAide(TfrmMaitre& maitre);
+    explicit TfrmAide(ViewHost& host);
 
     QLabel* nomsoft;
     QLabel* adresse;

@@ -1,9 +1,9 @@
 #include "gui/app/frm_configuration.h"
 
 #include "gui/app/frm_maitre.h"
-#include "gui/app/gui_application.h"
 #include "gui/ui/colour_panel.h"
 #include "gui/ui/colour_values.h"
+#include "gui/ui/dialogs.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,7 +25,7 @@ QCheckBox* CheckBox(QWidget* parent, const QString& caption, int x, int y, int w
 } // namespace
 
 TfrmConfiguration::TfrmConfiguration(TfrmMaitre& maitre)
-    : ViewWindow(maitre, QStringLiteral("Configuration"), 0),
+    : ViewWindow(maitre, QStringLiteral("Configuration"), 0), maitre_(maitre),
       chooser_([this](const QColor& initial) -> std::optional<QColor> {
           const QColor chosen = QColorDialog::getColor(initial, this);
           return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
@@ -35,8 +35,9 @@ TfrmConfiguration::TfrmConfiguration(TfrmMaitre& maitre)
     const ConfigurationValues initial;
 
     cbxMenuAuto = CheckBox(page, QStringLiteral("Affichage Menu automatique"), 8, 4, 265, 17);
-    cbxSauveBoulle = CheckBox(page, QStringLiteral("Sauvegarde des grilles perso dans le profil windows"),
-                              8, 32, 313, 17);
+    cbxSauveBoulle =
+        CheckBox(page, QStringLiteral("Sauvegarde des grilles perso dans le profil windows"), 8, 32,
+                 313, 17);
     cbxSauveBoulle->setChecked(initial.sauveBoule);
 
     rgMiseaJour = new QGroupBox(QStringLiteral("Mode de mise à jour"), page);
@@ -61,7 +62,8 @@ TfrmConfiguration::TfrmConfiguration(TfrmMaitre& maitre)
     pnlTitreTrie = panel(QStringLiteral("Titre Trié"), initial.couleurtitretrie, 96, 32, 81);
     pnlLigne1 = panel(QStringLiteral("Ligne 1"), initial.couleurligne1, 8, 64, 169);
     pnlLigne2 = panel(QStringLiteral("Ligne 2"), initial.couleurligne2, 8, 96, 169);
-    pnlselection = panel(QStringLiteral("Ligne sélectionnée"), initial.couleurselection, 8, 128, 169);
+    pnlselection =
+        panel(QStringLiteral("Ligne sélectionnée"), initial.couleurselection, 8, 128, 169);
     pnlselection->SetCaptionColour(Qt::white);
 
     // A change made by the program runs the same handlers as the user's.
@@ -76,7 +78,7 @@ TfrmConfiguration::TfrmConfiguration(TfrmMaitre& maitre)
 }
 
 void TfrmConfiguration::ReadSettings() {
-    const ConfigurationRead read = ReadConfiguration(maitre.Settings());
+    const ConfigurationRead read = ReadConfiguration(maitre_.Settings());
     const ConfigurationValues& v = read.values;
     cbxSauveBoulle->setChecked(v.sauveBoule);
     cbxMenuAuto->setChecked(v.menuAuto);
@@ -92,7 +94,7 @@ void TfrmConfiguration::ReadSettings() {
         ShowStandardError(*read.failure);
         return;
     }
-    maitre.Current().sauveBoule = cbxSauveBoulle->isChecked();
+    maitre_.Current().sauveBoule = cbxSauveBoulle->isChecked();
     cbxMenuAutoClick();
     pnlLigne1Click(nullptr);
 }
@@ -110,34 +112,38 @@ ConfigurationValues TfrmConfiguration::Values() const {
     return v;
 }
 
-void TfrmConfiguration::WriteSettings() { WriteConfiguration(maitre.Settings(), Values()); }
+void TfrmConfiguration::WriteSettings() {
+    WriteConfiguration(maitre_.Settings(), Values());
+}
 
 void TfrmConfiguration::cbxMenuAutoClick() {
-    maitre.SetMenuAuto(cbxMenuAuto->isChecked());
-    if (maitre.MenuOpen())
-        maitre.MenuTimer().start();
+    maitre_.SetMenuAuto(cbxMenuAuto->isChecked());
+    if (maitre_.MenuOpen())
+        maitre_.MenuTimer().start();
     else
-        maitre.MenuTimer().stop();
+        maitre_.MenuTimer().stop();
 }
 
 void TfrmConfiguration::cbxSauveBoulleClick() {
-    maitre.Current().sauveBoule = cbxSauveBoulle->isChecked();
-    if (!cbxSauveBoulle->isChecked() || !maitre.StartupSucceeded())
+    maitre_.Current().sauveBoule = cbxSauveBoulle->isChecked();
+    if (!cbxSauveBoulle->isChecked() || !maitre_.StartupSucceeded())
         return;
     // The mirror takes the grids of the database, also when no view has loaded them yet.
-    Tmd& md = *maitre.App().md;
+    Tmd& md = *maitre_.App().md;
     md.LoadGrids();
     md.SaveGridsToSettings();
 }
 
-void TfrmConfiguration::rgMiseaJourClick(int item) { maitre.Current().modemaj = ModeOfItem(item); }
+void TfrmConfiguration::rgMiseaJourClick(int item) {
+    maitre_.Current().modemaj = ModeOfItem(item);
+}
 
 void TfrmConfiguration::pnlLigne1Click(ColourPanel* sender) {
     if (sender) {
         if (auto chosen = chooser_(ToQColor(sender->Value(), sender->palette())))
             sender->SetValue(FromQColor(*chosen));
     }
-    CurrentSettings& current = maitre.Current();
+    CurrentSettings& current = maitre_.Current();
     current.couleurligne1 = pnlLigne1->Value();
     current.couleurligne2 = pnlLigne2->Value();
     current.couleurtitre = pnlTitre->Value();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings/configuration_settings.h"
-#include "gui/app/view_window.h"
+#include "gui/ui/view_window.h"
 
 #include <QColor>
 #include <functional>
@@ -14,10 +14,11 @@ class QGroupBox;
 namespace quintaro {
 
 class ColourPanel;
+class TfrmMaitre;
 
 // The settings view: the automatic menu, the grid backup, the update mode and the five
 // colours of the data grids. It reads the settings at its creation and hands them to the main
-// window, and writes them back at the end of the run.
+// window, and writes them back at the end of the run. It drives the main window's side menu.
 class TfrmConfiguration : public ViewWindow {
     Q_OBJECT
 public:
@@ -49,6 +50,7 @@ public:
 
 private:
     void ReadSettings();
+    TfrmMaitre& maitre_;
     ColourChooser chooser_;
 };
 

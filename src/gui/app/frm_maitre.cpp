@@ -3,17 +3,18 @@
 #include "gui/app/frm_aide.h"
 #include "gui/app/frm_configuration.h"
 #include "gui/app/frm_splash.h"
-#include "gui/app/gui_application.h"
 #include "gui/app/help_window.h"
 #include "gui/grids/frm_grille.h"
 #include "gui/stats/frm_statistique.h"
+#include "gui/ui/dialogs.h"
 #include "gui/ui/ox_angle_label.h"
-#include "gui/update/frm_maj.h"
 #include "gui/update/frm_import_progress.h"
+#include "gui/update/frm_maj.h"
 #include "gui/winnings/frm_calcul.h"
 #include "gui/winnings/frm_tirage.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFrame>
 #include <QHBoxLayout>

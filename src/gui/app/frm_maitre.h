@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/settings/configuration_settings.h"
 #include "core/app/startup.h"
+#include "core/settings/configuration_settings.h"
+#include "gui/ui/view_host.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -29,7 +30,7 @@ class ViewWindow;
 
 // The main window: the frame of the views, with the collapsible side menu. Its creation
 // runs the start-up sequence; it owns the data store and what the views share.
-class TfrmMaitre : public QMainWindow, private StartupHost {
+class TfrmMaitre : public QMainWindow, public ViewHost, private StartupHost {
     Q_OBJECT
 public:
     static constexpr int kMenuOpenWidth = 97;
@@ -42,21 +43,21 @@ public:
     // Creates the views, in their order, once the main window exists.
     void CreateViews();
 
-    bool StartupSucceeded() const { return startupOk_; }
-    AppContext& App() { return app_; }
-    SettingsStore& Settings() { return *app_.settings; }
+    bool StartupSucceeded() const override { return startupOk_; }
+    AppContext& App() override { return app_; }
+    SettingsStore& Settings() override { return *app_.settings; }
+    QWidget* DialogParent() override { return this; }
     TfrmSplash* Splash() const { return splash_; }
     QMdiArea* MdiArea() const { return mdiArea_; }
     ViewWindow* View(int order) const; // the views in creation order, from 0
 
-    // The settings the settings view hands over, read by the other views.
-    CurrentSettings& Current() { return current_; }
+    CurrentSettings& Current() override { return current_; }
     void SetMenuAuto(bool on) { menuAuto_ = on; }
     bool MenuAuto() const { return menuAuto_; }
     bool MenuOpen() const;
     QTimer& MenuTimer() { return menuTimer_; }
 
-    void ShowHelpContext(int context);
+    void ShowHelpContext(int context) override;
     // Brings a view to the front, maximised.
     void BringToFront(ViewWindow* view);
 

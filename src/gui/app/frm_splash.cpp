@@ -1,7 +1,7 @@
 #include "gui/app/frm_splash.h"
 
-#include "gui/app/gui_application.h"
 #include "core/base/version.h"
+#include "gui/ui/dialogs.h"
 #include "gui/ui/log_pane.h"
 
 #include <QFrame>

@@ -2,7 +2,6 @@
 
 namespace quintaro {
 
-TfrmGrille::TfrmGrille(TfrmMaitre& maitre)
-    : ViewWindow(maitre, QStringLiteral("Mes grilles"), 1000) {}
+TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes grilles"), 1000) {}
 
 } // namespace quintaro

@@ -2,7 +2,7 @@
 
 namespace quintaro {
 
-TfrmStatistique::TfrmStatistique(TfrmMaitre& maitre)
-    : ViewWindow(maitre, QStringLiteral("Statistique"), 3000) {}
+TfrmStatistique::TfrmStatistique(ViewHost& host)
+    : ViewWindow(host, QStringLiteral("Statistique"), 3000) {}
 
 } // namespace quintaro

@@ -1,6 +1,7 @@
 #include "gui/ui/colour_panel.h"
 
 #include "gui/ui/colour_values.h"
+#include "gui/ui/mouse_click.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,7 +37,7 @@ void ColourPanel::paintEvent(QPaintEvent* event) {
 }
 
 void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (IsClick(*this, *event))
         emit clicked();
     QFrame::mouseReleaseEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "gui/ui/ox_angle_label.h"
 
 #include "gui/ui/angle_label_geometry.h"
+#include "gui/ui/mouse_click.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -66,7 +67,7 @@ void TOxAngleLabel::paintEvent(QPaintEvent*) {
 }
 
 void TOxAngleLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (IsClick(*this, *event))
         emit clicked();
     QWidget::mouseReleaseEvent(event);
 }

@@ -1,12 +1,14 @@
 #include "gui/update/frm_maj.h"
 
+#include "core/app/startup.h"
 #include "core/base/app_paths.h"
-#include "gui/app/frm_maitre.h"
-#include "gui/app/gui_application.h"
-#include "gui/ui/log_pane.h"
-#include "gui/update/frm_import_progress.h"
+#include "core/settings/configuration_settings.h"
 #include "core/update/network_fetcher.h"
+#include "gui/ui/dialogs.h"
+#include "gui/ui/log_pane.h"
+#include "gui/ui/view_host.h"
 #include "gui/update/extraction_progress_form.h"
+#include "gui/update/frm_import_progress.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -57,8 +59,8 @@ bool AskYesNo(QWidget* parent, const std::string& question) {
 
 } // namespace
 
-TfrmMaj::TfrmMaj(TfrmMaitre& maitre, TfrmProgress& progress)
-    : ViewWindow(maitre, QStringLiteral("Mise à jour"), 4000), progress_(progress),
+TfrmMaj::TfrmMaj(ViewHost& host, TfrmProgress& progress)
+    : ViewWindow(host, QStringLiteral("Mise à jour"), 4000), progress_(progress),
       picker_([this](const std::string& name) { return OpenDialog(this, name); }),
       question_([this](const std::string& text) { return AskYesNo(this, text); }) {
     QWidget* page = widget();
@@ -103,12 +105,12 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
             view.cmdMajtotal_->setEnabled(enabled);
         }
     } disabled(*this);
-    AppContext& app = maitre.App();
+    AppContext& app = host.App();
     // After a failed start-up, in the second before the program closes, there is nothing to
     // update.
-    if (!maitre.StartupSucceeded())
+    if (!host.StartupSucceeded())
         return;
-    TProgressForm extraction(&maitre);
+    TProgressForm extraction(host.DialogParent());
     NetworkFetcher fetcher(*app.settings, ExecutableName(), extraction);
     UpdateDriver driver(*app.md, app.catalogue, *this, fetcher);
     try {
@@ -120,11 +122,11 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
 }
 
 void TfrmMaj::cmdMajNewClick() {
-    Run([this](UpdateDriver& driver) { driver.Update(maitre.Current().modemaj); });
+    Run([this](UpdateDriver& driver) { driver.Update(host.Current().modemaj); });
 }
 
 void TfrmMaj::cmdMajtotalClick() {
-    Run([this](UpdateDriver& driver) { driver.FullReset(maitre.Current().modemaj); });
+    Run([this](UpdateDriver& driver) { driver.FullReset(host.Current().modemaj); });
 }
 
 std::size_t TfrmMaj::Append(const std::string& line) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/app/view_window.h"
 #include "core/update/update_driver.h"
+#include "gui/ui/view_window.h"
 
 #include <functional>
 
@@ -19,7 +19,7 @@ public:
     using FilePicker = std::function<std::optional<std::string>(const std::string& fileName)>;
     using Question = std::function<bool(const std::string& question)>;
 
-    TfrmMaj(TfrmMaitre& maitre, TfrmProgress& progress);
+    TfrmMaj(ViewHost& host, TfrmProgress& progress);
 
     void cmdMajNewClick();
     void cmdMajtotalClick();

@@ -2,6 +2,6 @@
 
 namespace quintaro {
 
-TfrmCalcul::TfrmCalcul(TfrmMaitre& maitre) : ViewWindow(maitre, QStringLiteral("frmCalcul"), 0) {}
+TfrmCalcul::TfrmCalcul(ViewHost& host) : ViewWindow(host, QStringLiteral("frmCalcul"), 0) {}
 
 } // namespace quintaro

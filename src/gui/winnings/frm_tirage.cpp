@@ -2,6 +2,6 @@
 
 namespace quintaro {
 
-TfrmTirage::TfrmTirage(TfrmMaitre& maitre) : ViewWindow(maitre, QStringLiteral("Tirages"), 2000) {}
+TfrmTirage::TfrmTirage(ViewHost& host) : ViewWindow(host, QStringLiteral("Tirages"), 2000) {}
 
 } // namespace quintaro

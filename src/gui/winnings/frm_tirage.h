@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/view_window.h"
+#include "gui/ui/view_window.h"
 
 namespace quintaro {
 
@@ -8,7 +8,7 @@ namespace quintaro {
 class TfrmTirage : public ViewWindow {
     Q_OBJECT
 public:
-    explicit TfrmTirage(TfrmMaitre& maitre);
+    explicit TfrmTirage(ViewHost& host);
 };
 
 } // namespace quintaro

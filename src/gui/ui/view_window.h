@@ -4,7 +4,7 @@
 
 namespace quintaro {
 
-class TfrmMaitre;
+class ViewHost;
 
 // The help command a view answers itself; other commands go to the default handling.
 inline constexpr int HELP_CONTEXT = 1;
@@ -14,7 +14,7 @@ inline constexpr int HELP_CONTEXT = 1;
 class ViewWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    ViewWindow(TfrmMaitre& maitre, const QString& caption, int helpContext);
+    ViewWindow(ViewHost& host, const QString& caption, int helpContext);
 
     int HelpContext() const { return helpContext_; }
     // True when the request was handled.
@@ -25,7 +25,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    TfrmMaitre& maitre;
+    ViewHost& host;
 
 private:
     int helpContext_;

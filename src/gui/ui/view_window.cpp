@@ -1,14 +1,14 @@
-#include "gui/app/view_window.h"
+#include "gui/ui/view_window.h"
 
-#include "gui/app/frm_maitre.h"
+#include "gui/ui/view_host.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace quintaro {
 
-ViewWindow::ViewWindow(TfrmMaitre& maitre, const QString& caption, int helpContext)
-    : maitre(maitre), helpContext_(helpContext) {
+ViewWindow::ViewWindow(ViewHost& host, const QString& caption, int helpContext)
+    : host(host), helpContext_(helpContext) {
     setWindowTitle(caption);
     setWidget(new QWidget);
 }
@@ -16,7 +16,7 @@ ViewWindow::ViewWindow(TfrmMaitre& maitre, const QString& caption, int helpConte
 bool ViewWindow::HandleHelpRequest(int command, int data) {
     if (command != HELP_CONTEXT)
         return false;
-    maitre.ShowHelpContext(data);
+    host.ShowHelpContext(data);
     return true;
 }
 
