@@ -1,6 +1,7 @@
 #include "gui/app/gui_application.h"
 
 #include "gui/ui/dialogs.h"
+#include "gui/ui/regional_format.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -18,7 +19,7 @@ QuintaroApplication::QuintaroApplication(int& argc, char** argv) : QApplication(
     RegisterResources();
     setApplicationName(QStringLiteral("Quintaro"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quintaro.svg")));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QLocale::setDefault(RegionalLocale());
     auto* translator = new QTranslator(this);
     if (translator->load(QStringLiteral("qtbase_fr"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
