@@ -115,11 +115,27 @@ TEST_F(CliWinningsTest, GainsPrintsDetailsCategoriesAndTotal) {
                           "detail\t2\t18/03/2023\t22\t1\t101 102 103 10 11 12\t-\t3\t0\t1.25\n"
                           "resume\t3\t0\t2\t6.75\n"
                           "resume\t3\t1\t2\t1244.50\n"
-                          "total\t1251.25\n");
+                          "total\t1251.25\n"
+                          "mises\t0.00\n"
+                          "solde\t1251.25\n"
+                          "sans-prix\t2\n");
     EXPECT_NE(result.err.find("Démarrage OK"), std::string::npos);
 
     auto none = Run({"gains", "2", "01/01/1976", "31/12/2030"});
-    EXPECT_EQ(none.out, "total\t0.00\n");
+    EXPECT_EQ(none.out, "total\t0.00\nmises\t0.00\nsolde\t0.00\nsans-prix\t0\n");
+}
+
+TEST_F(CliWinningsTest, GainsCountsTheStakeOfEachDrawAtTheCataloguesPrice) {
+    auto Tail = [](const std::string& out) { return out.substr(out.find("total")); };
+    // Three simple Loto grids: 2,00 on 15/03/2023, 2,20 from the 17th.
+    test::WriteFile(app / "quintaro.INI",
+                    test::SixGameCatalogue() + "[prix]\nprix0=15/03/2023 2,00; 17/03/2023 2.20\n");
+    EXPECT_EQ(Tail(Run({"gains", "0", "01/01/1976", "31/12/2030"}).out),
+              "total\t1251.25\nmises\t12.60\nsolde\t1238.65\nsans-prix\t0\n");
+    test::WriteFile(app / "quintaro.INI",
+                    test::SixGameCatalogue() + "[prix]\nprix0=16/03/2023 2,20\n");
+    EXPECT_EQ(Tail(Run({"gains", "0", "01/01/1976", "31/12/2030"}).out),
+              "total\t1251.25\nmises\t6.60\nsolde\t1244.65\nsans-prix\t1\n");
 }
 
 TEST_F(CliWinningsTest, TiragePrintsTheDrawsWinningGridsAndTheSummaryLine) {

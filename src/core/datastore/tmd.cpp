@@ -54,8 +54,17 @@ TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& nu
 
 PeriodWinnings Tmd::ComputePeriodWinnings(std::int32_t type, double from, double to,
                                           const PeriodProgress& progress) {
-    return quintaro::ComputePeriodWinnings(SelectDrawsInPeriod(type, from, to), GridsOf(type),
-                                           type, tables, progress);
+    return quintaro::ComputePeriodWinnings(SelectDrawsInPeriod(type, from, to), GridsOf(type), type,
+                                           tables, progress);
+}
+
+PeriodBalance Tmd::ComputePeriodBalance(std::int32_t type, const PeriodWinnings& winnings) const {
+    static const BetPrices none;
+    const auto index = static_cast<std::size_t>(type);
+    const BetPrices& prices = type >= 0 && index < catalogue.SimpleBetPrices.size()
+                                  ? catalogue.SimpleBetPrices[index]
+                                  : none;
+    return quintaro::ComputePeriodBalance(winnings, type, prices);
 }
 
 } // namespace quintaro

@@ -7,6 +7,7 @@
 #include "core/store/draw_records.h"
 #include "core/store/grid_store.h"
 #include "core/winnings/matching.h"
+#include "core/winnings/period_balance.h"
 #include "core/winnings/period_winnings.h"
 #include "core/winnings/prize_tables.h"
 
@@ -122,6 +123,9 @@ public:
     // both days included.
     PeriodWinnings ComputePeriodWinnings(std::int32_t type, double from, double to,
                                          const PeriodProgress& progress);
+    // What the grids of a computation cost over its draws at the catalogue's prices, and the
+    // balance.
+    PeriodBalance ComputePeriodBalance(std::int32_t type, const PeriodWinnings& winnings) const;
 
 private:
     const GridList& GridsOf(std::int32_t type) const;

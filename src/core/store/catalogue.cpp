@@ -20,6 +20,7 @@ void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
     const std::int32_t n = TryParseInt32(ini.ReadString("fichier", "nombre", "")).value_or(0);
     cat.CatalogueCount = n;
     cat.SourceCatalogue.clear();
+    cat.SimpleBetPrices.clear();
     if (n == 0)
         throw QuintaroError(kCatalogueMalformed);
     if (n < 0)
@@ -41,6 +42,16 @@ void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
         cat.SourceCatalogue.push_back(std::move(entry));
     }
     cat.FrancCurrencyCode = ini.ReadString("devise", "franc", "fr");
+
+    cat.SimpleBetPrices.assign(cat.SourceCatalogue.size(), {});
+    for (std::size_t i = 0; i < cat.SimpleBetPrices.size(); ++i) {
+        const std::string key = "prix" + std::to_string(i);
+        try {
+            cat.SimpleBetPrices[i] = ParseBetPrices(ini.ReadString("prix", key, ""));
+        } catch (const QuintaroError& e) {
+            throw QuintaroError(std::string(kCatalogueMalformed) + " : " + key + " " + e.what());
+        }
+    }
 }
 
 } // namespace quintaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/bet_prices.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -25,6 +27,9 @@ struct Catalogue {
     std::int32_t CatalogueCount = 0;
     std::vector<TlistFiche> SourceCatalogue;
     std::string FrancCurrencyCode = "fr";
+    // The prices of a simple bet of each entry's game ("prix" + index in the section "prix"),
+    // one list per entry; empty where none is known.
+    std::vector<BetPrices> SimpleBetPrices;
 };
 
 inline constexpr const char* kCatalogueMalformed = "Fichier INI non conforme";
@@ -33,7 +38,7 @@ inline constexpr const char* kRangeCheckError = "Erreur de vérification d'éten
 // Reads the catalogue at iniPath into cat. Raises QuintaroError "Fichier INI non conforme"
 // when the file does not describe at least one complete source (the entries before the
 // first incomplete one stay filled), and "Erreur de vérification d'étendue" for a negative
-// count.
+// count. A malformed price list raises "Fichier INI non conforme : " + its key and its fault.
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath);
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
                          const std::filesystem::path& resultsDir);
