@@ -88,18 +88,20 @@ void Prepare(QTableWidget& table, const std::vector<PeriodColumn>& columns) {
     }
 }
 
-QLabel* LabelAt(QWidget* parent, const QString& caption, int x, int y) {
-    auto* label = new QLabel(caption, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QDateEdit* DatePicker(QWidget* parent, const QDate& date, int x, int y) {
+QDateEdit* DatePicker(QWidget* parent, const QDate& date) {
     auto* picker = new QDateEdit(date, parent);
     picker->setCalendarPopup(true);
-    picker->setGeometry(x, y, 105, 21);
     return picker;
+}
+
+// A control at its design place, or further right when its label, in this desktop's font, is
+// wider than the design's; the label is centred on the control's height.
+void PlaceBeside(QLabel* label, QWidget* control, int labelLeft, int left, int top, int width,
+                 int height) {
+    label->adjustSize();
+    left = std::max(left, labelLeft + label->width() + 4);
+    control->setGeometry(left, top, width, height);
+    label->move(labelLeft, top + (height - label->height()) / 2);
 }
 
 } // namespace
@@ -111,20 +113,32 @@ TfrmCalcul::TfrmCalcul(ViewHost& host) : ViewWindow(host, QStringLiteral("frmCal
     page->setFont(font);
     page->installEventFilter(this);
 
-    Label3 = LabelAt(page, QStringLiteral("Type de tirage :"), 8, 16);
+    Label3 = new QLabel(QStringLiteral("Type de tirage :"), page);
     CbxType = new QComboBox(page);
-    CbxType->setGeometry(96, 16, 105, 21);
-    Label1 = LabelAt(page, QStringLiteral("Date de depart :"), 8, 48);
+    // The catalogue's games, none chosen yet.
+    for (const TlistFiche& source : host.App().catalogue.SourceCatalogue)
+        CbxType->addItem(QString::fromStdString(source.lib));
+    CbxType->setCurrentIndex(-1);
+    Label1 = new QLabel(QStringLiteral("Date de depart :"), page);
     const QDate today = QDate::currentDate();
-    dateDepart = DatePicker(page, QDate(today.year(), 1, 1), 96, 40);
-    Label2 = LabelAt(page, QStringLiteral("Date de fin :"), 232, 48);
-    dateFin = DatePicker(page, today, 296, 40);
+    dateDepart = DatePicker(page, QDate(today.year(), 1, 1));
+    Label2 = new QLabel(QStringLiteral("Date de fin :"), page);
+    dateFin = DatePicker(page, today);
+    // The game list and the start picker share their left edge.
+    Label1->adjustSize();
+    Label3->adjustSize();
+    const int column = std::max(Label1->width(), Label3->width()) + 8 + 4;
+    // The list is wide enough for its longest game in this desktop's font.
+    PlaceBeside(Label3, CbxType, 8, column, 16, std::max(105, CbxType->sizeHint().width()), 21);
+    PlaceBeside(Label1, dateDepart, 8, column, 40, 105, 21);
+    PlaceBeside(Label2, dateFin, std::max(232, dateDepart->geometry().right() + 31), 296, 40, 105,
+                21);
 
     cmdCalculer = new QToolButton(page);
     cmdCalculer->setIcon(QIcon(QStringLiteral(":/icons/calculer.svg")));
     cmdCalculer->setIconSize(QSize(40, 40));
     cmdCalculer->setToolTip(QStringLiteral("Lancer le calcul"));
-    cmdCalculer->setGeometry(408, 8, 60, 60);
+    cmdCalculer->setGeometry(std::max(408, dateFin->geometry().right() + 8), 8, 60, 60);
     cmdCalculer->setEnabled(false);
 
     barCalcul = new QProgressBar(page);
@@ -157,12 +171,6 @@ TfrmCalcul::TfrmCalcul(ViewHost& host) : ViewWindow(host, QStringLiteral("frmCal
     for (QVBoxLayout* layout : {summaryPage, detailPage})
         layout->setContentsMargins(0, 0, 0, 0);
 
-    // The catalogue's games, none chosen yet.
-    CbxType->blockSignals(true);
-    for (const TlistFiche& source : host.App().catalogue.SourceCatalogue)
-        CbxType->addItem(QString::fromStdString(source.lib));
-    CbxType->setCurrentIndex(-1);
-    CbxType->blockSignals(false);
     connect(CbxType, &QComboBox::currentIndexChanged, this, &TfrmCalcul::CbxTypeChange);
     connect(dateDepart, &QDateEdit::dateChanged, this, &TfrmCalcul::dateDepartChange);
     connect(cmdCalculer, &QToolButton::clicked, this, &TfrmCalcul::cmdCalculerClick);
