@@ -1,4 +1,5 @@
 #include "gui/ui/regional_format.h"
+#include "support/french_regional_format.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,7 @@ namespace {
 
 class RegionalFormatTest : public ::testing::Test {
 protected:
-    RegionalFormatTest() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-    ~RegionalFormatTest() override { QLocale::setDefault(RegionalLocale()); }
+    test::FrenchRegionalFormat french;
 };
 
 TEST_F(RegionalFormatTest, TheCLocaleGivesFrenchAndAnyOtherIsKept) {

@@ -2,6 +2,8 @@
 #include "gui/app/frm_maitre.h"
 #include "gui/ui/regional_format.h"
 #include "gui/winnings/frm_calcul.h"
+#include "support/french_regional_format.h"
+#include "support/modal_answer.h"
 #include "support/store_fixture.h"
 #include "support/temp_dir.h"
 
@@ -28,11 +30,7 @@ constexpr double kDay = 45000; // 15/03/2023
 
 class FrmCalculTest : public ::testing::Test {
 protected:
-    FrmCalculTest() {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        test::WriteInstallation(app.path());
-    }
-    ~FrmCalculTest() override { QLocale::setDefault(RegionalLocale()); }
+    FrmCalculTest() { test::WriteInstallation(app.path()); }
 
     void Start() {
         maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
@@ -76,6 +74,7 @@ protected:
         return lines;
     }
 
+    test::FrenchRegionalFormat french;
     test::TempDir app, work, config;
     SettingsStore settings{config / "settings.reg"};
     std::unique_ptr<TfrmMaitre> maitre;
@@ -270,6 +269,27 @@ TEST_F(FrmCalculTest, WhileItRunsTheButtonAndTheGameListAreDisabledAndAClickDoes
     EXPECT_TRUE(view->cmdCalculer->isEnabled());
     EXPECT_TRUE(view->CbxType->isEnabled());
     EXPECT_FALSE(view->Computing());
+}
+
+TEST_F(FrmCalculTest, AFailureIsShownAndLeavesTheBarUntilAComputationCompletes) {
+    Start();
+    Md().Connection().Execute("alter table listetirage rename to ailleurs");
+    QString shown;
+    test::AnswerNextModal([&](QWidget* box) {
+        shown = box->windowTitle();
+        box->close();
+    });
+    Compute(0, kDay, kDay);
+    EXPECT_EQ(shown, "Quintaro");
+    EXPECT_FALSE(view->barCalcul->isHidden());
+    EXPECT_TRUE(view->PageControl->isHidden());
+    EXPECT_TRUE(view->cmdCalculer->isEnabled());
+    EXPECT_TRUE(view->CbxType->isEnabled());
+
+    Md().Connection().Execute("alter table ailleurs rename to listetirage");
+    view->cmdCalculer->click();
+    EXPECT_TRUE(view->barCalcul->isHidden());
+    EXPECT_FALSE(view->PageControl->isHidden());
 }
 
 TEST_F(FrmCalculTest, TheGameAndDatesAreWrittenAndRestored) {

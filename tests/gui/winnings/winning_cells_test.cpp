@@ -1,5 +1,5 @@
-#include "gui/ui/regional_format.h"
 #include "gui/winnings/winning_cells.h"
+#include "support/french_regional_format.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,7 @@ namespace {
 
 class WinningCellsTest : public ::testing::Test {
 protected:
-    WinningCellsTest() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-    ~WinningCellsTest() override { QLocale::setDefault(RegionalLocale()); }
+    test::FrenchRegionalFormat french;
 };
 
 TEST_F(WinningCellsTest, ANumbersHitMarkGivesItsBackgroundAndIsNotShown) {
