@@ -33,7 +33,7 @@ protected:
     FrmCalculTest() { test::WriteInstallation(app.path()); }
 
     void Start() {
-        maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
+        maitre = std::make_unique<TfrmMaitre>(InstallationIn(app.path(), work.path()), settings);
         maitre->CreateViews();
         view = static_cast<TfrmCalcul*>(maitre->View(5));
     }
