@@ -55,8 +55,8 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageText) {
 }
 
 TEST_F(CliTest, DefaultInstallationIsTheExecutablesDirectory) {
-    auto result = test::RunProcess(QUINTARO_CLI_PATH, {"demarrage"}, work.path(),
-                                   user.Environment());
+    auto result =
+        test::RunProcess(QUINTARO_CLI_PATH, {"demarrage"}, work.path(), user.Environment());
     // The build places the demo catalogue beside the executable.
     EXPECT_EQ(result.status, 0) << result.err;
 }
