@@ -46,6 +46,13 @@ TgrilleGagnante Tmd::MatchGridsForDraw(std::int32_t reference, std::int32_t type
                       tables.Amounts());
 }
 
+const DrawEvaluation& Tmd::EvaluateDraw(std::int32_t reference, std::int32_t type) {
+    evaluation = {};
+    evaluation.prizeRanks = draws.PrizeRankList(reference);
+    evaluation.currentWinningGrids = MatchGridsForDraw(reference, type);
+    return evaluation;
+}
+
 TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
                                           std::int32_t reference, std::int32_t type) const {
     DrawBalls balls{};
@@ -57,8 +64,8 @@ TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& nu
 
 PeriodWinnings Tmd::ComputePeriodWinnings(std::int32_t type, double from, double to,
                                           const PeriodProgress& progress) {
-    return quintaro::ComputePeriodWinnings(SelectDrawsInPeriod(type, from, to), GridsOf(type),
-                                           type, tables, progress);
+    return quintaro::ComputePeriodWinnings(SelectDrawsInPeriod(type, from, to), GridsOf(type), type,
+                                           tables, progress);
 }
 
 } // namespace quintaro
