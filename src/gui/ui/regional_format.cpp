@@ -12,7 +12,11 @@ QLocale RegionalLocale(const QLocale& system) {
 }
 
 QString AmountText(double value) {
-    // The core groups and rounds; the separators are the locale's, which may be several bytes.
+    return AmountText(value, QLocale().groupSeparator());
+}
+
+QString AmountText(double value, const QString& groupSeparator) {
+    // The core groups and rounds; the separators may be several bytes.
     const QLocale locale;
     QString text = QString::fromStdString(FormatGroupedAmount(value, '.', ','));
     QString out;
@@ -20,11 +24,16 @@ QString AmountText(double value) {
         if (c == u'.')
             out += locale.decimalPoint();
         else if (c == u',')
-            out += locale.groupSeparator();
+            out += groupSeparator;
         else
             out += c;
     }
     return out;
+}
+
+QString CurrencyText(double value) {
+    const QLocale locale;
+    return locale.toCurrencyString(NineSignificantDigits(value), locale.currencySymbol(), 2);
 }
 
 QDate CalendarQDate(double dayCount) {
