@@ -15,7 +15,7 @@ Tmd::Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appD
 
 bool Tmd::RegenerateDatabase() {
     return database.Rebuild([this] {
-        draws.EnsureDrawLookupIndex();
+        draws.EnsureDrawLookupIndexes();
         FillTypeTable();
         gridStore.ImportGridsFromSettings();
     });

@@ -79,7 +79,7 @@ public:
         return draws.DrawExists(n_sem, n_tir, date, type);
     }
     double LastDrawDate(std::int32_t type) { return draws.LastDrawDate(type); }
-    void EnsureDrawLookupIndex() { draws.EnsureDrawLookupIndex(); }
+    void EnsureDrawLookupIndexes() { draws.EnsureDrawLookupIndexes(); }
     void OpenDrawList() { draws.OpenDrawList(); }
     void FilterDrawList(std::int32_t index) { draws.FilterDrawList(index); }
     const std::vector<DrawListRow>& DrawList() const { return draws.DrawList(); }
