@@ -192,12 +192,13 @@ bool TfrmTirage::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmTirage::Layout() {
     // The draw list reaches the bottom; the summary and the winning grids the bottom and the
-    // right edge; the prize ranks keep their size.
+    // right edge; the prize ranks keep their size where the window has room for it.
     const QSize client = widget()->size();
     const int right = kLeft + tirageWidth_ + kGap;
     const int rightWidth = std::max(0, client.width() - right);
     dbgTirage->setGeometry(kLeft, kGridTop, tirageWidth_, std::max(0, client.height() - kGridTop));
-    dbgGain->setGeometry(right, kGridTop, gainWidth_, kGainHeight);
+    // A window too narrow for the prize ranks gives them the room left, with a scroll bar.
+    dbgGain->setGeometry(right, kGridTop, std::min(gainWidth_, rightWidth), kGainHeight);
     Memo1->setGeometry(right, kMemoTop, rightWidth, std::max(0, client.height() - kMemoTop));
     StringGrid1->setGeometry(right, kStringGridTop, rightWidth,
                              std::max(0, client.height() - kStringGridTop));
