@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace quintaro {
 namespace {
@@ -150,21 +151,55 @@ TEST_F(OxDbgridTest, AHeadingClickSortsDescendingThenAscendingWithItsArrow) {
 
 TEST_F(OxDbgridTest, TheClickRepaintsTheHeadingOrangeBeforeSorting) {
     grid.SetCanOrderClickOnTitle(true);
+    // What the heading looks like in the repaint that follows the click, before the sort: seen
+    // while the rows repaint, right after it.
     struct Watch : QObject {
         TOxDbgrid* grid;
-        std::vector<bool> sortingAtPaint;
+        QWidget* heading;
+        std::optional<QImage> during;
         bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint)
-                sortingAtPaint.push_back(grid->Sorting());
+            if (e->type() == QEvent::Paint && grid->Sorting() && !during) {
+                QImage image(heading->size(), QImage::Format_RGB32);
+                heading->render(&image);
+                during = image;
+            }
             return false;
         }
     } watch;
     watch.grid = &grid;
-    grid.horizontalHeader()->viewport()->installEventFilter(&watch);
+    watch.heading = grid.horizontalHeader()->viewport();
+    grid.viewport()->installEventFilter(&watch);
     ClickHeading(0);
-    ASSERT_FALSE(watch.sortingAtPaint.empty());
-    EXPECT_TRUE(watch.sortingAtPaint.front());
+    ASSERT_TRUE(watch.during);
+    const QPoint a = ArrowCorner(0);
+    EXPECT_EQ(watch.during->pixelColor(a.x() - 2, 8), QColor(255, 128, 64));
+    EXPECT_EQ(Heading().pixelColor(a.x() - 2, 8), kSorted);
     EXPECT_FALSE(grid.Sorting());
+}
+
+TEST_F(OxDbgridTest, HeadingsHaveTheReliefOfTheirCellStyle) {
+    const QPalette& p = grid.palette();
+    const struct {
+        TOxDbgrid::TCellStyle style;
+        QColor topLeft, bottomRight;
+    } cases[] = {
+        {TOxDbgrid::csRaised, p.color(QPalette::Base), p.color(QPalette::Dark)},
+        {TOxDbgrid::csLowered, p.color(QPalette::Dark), p.color(QPalette::Base)},
+        {TOxDbgrid::csNone, p.color(QPalette::Button), p.color(QPalette::Button)},
+    };
+    grid.SetFixedColor(QColor(1, 2, 3));
+    const int left = grid.horizontalHeader()->sectionViewportPosition(1);
+    const int right = left + grid.horizontalHeader()->sectionSize(1) - 2; // before the line
+    const int bottom = grid.horizontalHeader()->height() - 2;
+    for (const auto& c : cases) {
+        grid.SetCellstyle(c.style);
+        const QImage heading = Heading();
+        EXPECT_EQ(heading.pixelColor(left, 5).rgb(), c.topLeft.rgb()) << c.style;
+        EXPECT_EQ(heading.pixelColor(left + 5, 0).rgb(), c.topLeft.rgb()) << c.style;
+        EXPECT_EQ(heading.pixelColor(right, 5).rgb(), c.bottomRight.rgb()) << c.style;
+        EXPECT_EQ(heading.pixelColor(left + 5, bottom).rgb(), c.bottomRight.rgb()) << c.style;
+        EXPECT_EQ(heading.pixelColor(left + 1, bottom - 1), QColor(1, 2, 3)) << c.style;
+    }
 }
 
 TEST_F(OxDbgridTest, NarrowHeadingsGetNoArrowAndSortingOffColoursNothing) {

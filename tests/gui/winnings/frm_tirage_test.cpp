@@ -5,6 +5,7 @@
 #include "gui/ui/ox_sort_proxy.h"
 #include "gui/ui/regional_format.h"
 #include "gui/winnings/frm_tirage.h"
+#include "support/french_locale.h"
 #include "support/modal_answer.h"
 #include "support/store_fixture.h"
 #include "support/temp_dir.h"
@@ -161,6 +162,8 @@ TEST_F(FrmTirageTest, EachGameHasItsBallHeadingsAndItsTableLayout) {
 }
 
 TEST_F(FrmTirageTest, TwoWinningGridsTotalInTheFrenchFormat) {
+    // A French desktop: the C library's separators are French too.
+    const test::FrenchLocale french;
     Start();
     InsertGrid(md(), 1, 0, {1, 2, 3, 10, 11, 12});
     InsertGrid(md(), 2, 0, {1, 2, 3, 4, 11, 12});
@@ -262,6 +265,18 @@ TEST_F(FrmTirageTest, ComingBackReloadsTheGridsAndTheDrawsOnTheSameDraw) {
               second);
     Evaluate();
     EXPECT_EQ(Memo(), "Vous avez 1 grilles gagnantes pour un total de 12,50€ { 81,99F }");
+}
+
+TEST_F(FrmTirageTest, BroughtBackToTheFrontTheViewReloadsOneSecondLater) {
+    Start();
+    Load();
+    maitre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(maitre.get()));
+    maitre->BringToFront(maitre->View(1));
+    tirage->Timer1.stop();
+    maitre->BringToFront(tirage);
+    EXPECT_TRUE(tirage->Timer1.isActive());
+    EXPECT_EQ(tirage->Timer1.interval(), 1000);
 }
 
 TEST_F(FrmTirageTest, TheSavedGameIsRestoredAndSavedAgain) {
