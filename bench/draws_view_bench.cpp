@@ -27,7 +27,8 @@ public:
     History() {
         test::WriteInstallation(dir_.path());
         LoadSourceCatalogue(catalogue_, dir_ / "quintaro.INI");
-        md_ = std::make_unique<Tmd>(dir_.path(), dir_.path(), catalogue_, settings_, UserDialogs{});
+        md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_,
+                                    settings_, UserDialogs{});
         if (!md_->Connect() || !md_->RegenerateDatabase() || !md_->LoadCombinationTables())
             throw std::runtime_error(md_->LastError());
         Fill();

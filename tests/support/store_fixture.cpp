@@ -5,10 +5,9 @@ namespace quintaro::test {
 StoreFixture::StoreFixture() {
     WriteInstallation(app.path());
     LoadSourceCatalogue(catalogue, app / "quintaro.INI");
-    md = std::make_unique<Tmd>(
-        work.path(), app.path(), catalogue, settings,
-        UserDialogs{[this](const std::string& text) { dialogs.push_back(text); },
-                    [this](const std::string& text) { messages.push_back(text); }});
+    md = std::make_unique<Tmd>(work / "quintaro.sdb", app / "quintaro.dat", catalogue, settings,
+                               UserDialogs{[this](const std::string& text) { dialogs.push_back(text); },
+                                           [this](const std::string& text) { messages.push_back(text); }});
     if (!md->Connect() || !md->RegenerateDatabase() || !md->LoadCombinationTables())
         throw std::runtime_error(md->LastError());
 }

@@ -1,16 +1,13 @@
 #include "core/datastore/tmd.h"
 
-#include "core/base/app_paths.h"
-
 namespace quintaro {
 
-Tmd::Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
+Tmd::Tmd(const std::filesystem::path& databaseFile, const std::filesystem::path& tablesFile,
          const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs)
-    : catalogue(catalogue), dialogs(std::move(dialogs)),
-      database(workDir / kDatabaseFileName, lastErrorText),
+    : catalogue(catalogue), dialogs(std::move(dialogs)), database(databaseFile, lastErrorText),
       draws(database.Connection(), catalogue, lastErrorText),
       gridStore(database.Connection(), settings),
-      tables(database.Connection(), CombinationTablesPathIn(appDir), lastErrorText),
+      tables(database.Connection(), tablesFile, lastErrorText),
       statistics(database.Connection(), lastErrorText, this->dialogs.message) {}
 
 bool Tmd::RegenerateDatabase() {

@@ -33,10 +33,10 @@ struct UserDialogs {
 // operations let failures through.
 class Tmd {
 public:
-    // The database is the file "quintaro.sdb" in workDir: the connection opens it and the
-    // regeneration replaces it, so both always name the same file. The combination tables
-    // are the installation's "quintaro.dat" in appDir. Nothing is opened yet.
-    Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
+    // The connection opens the database file and the regeneration replaces that very file;
+    // the combination tables are read from the installation's tables file. Nothing is opened
+    // yet.
+    Tmd(const std::filesystem::path& databaseFile, const std::filesystem::path& tablesFile,
         const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs);
 
     // Connection and schema.

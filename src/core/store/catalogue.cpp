@@ -7,8 +7,14 @@
 namespace quintaro {
 
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath) {
+    LoadSourceCatalogue(cat, iniPath, iniPath.parent_path());
+}
+
+void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
+                         const std::filesystem::path& resultsDir) {
     cat.CatalogueIniPath = iniPath.string();
     cat.CatalogueDir = iniPath.parent_path().string();
+    cat.ResultsDir = resultsDir.string();
     const IniFile ini = IniFile::Load(iniPath);
 
     const std::int32_t n = TryParseInt32(ini.ReadString("fichier", "nombre", "")).value_or(0);
@@ -21,7 +27,7 @@ void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath) {
 
     // Entries are appended as they are read rather than allocated up front, so a huge count
     // with no entries behind it fails on its first missing entry instead of exhausting memory.
-    const std::string dirPrefix = cat.CatalogueDir + "/";
+    const std::string dirPrefix = cat.ResultsDir + "/";
     for (std::int32_t i = 0; i < n; ++i) {
         const std::string index = std::to_string(i);
         TlistFiche entry{

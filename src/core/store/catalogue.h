@@ -10,8 +10,8 @@ namespace quintaro {
 // One results source; its index in the catalogue is the draw type.
 struct TlistFiche {
     std::string url;
-    std::string destination; // CatalogueDir + "/" + the archive's file name
-    std::string csv;         // CatalogueDir + "/" + the results file's name
+    std::string destination; // ResultsDir + "/" + the archive's file name
+    std::string csv;         // ResultsDir + "/" + the results file's name
     std::string lib;         // the game's label
 };
 
@@ -19,6 +19,9 @@ struct TlistFiche {
 struct Catalogue {
     std::string CatalogueIniPath;
     std::string CatalogueDir; // without a trailing separator
+    // Where the entries' archives are downloaded and their results files lie: a folder the
+    // user owns, the catalogue's own folder unless given.
+    std::string ResultsDir;
     std::int32_t CatalogueCount = 0;
     std::vector<TlistFiche> SourceCatalogue;
     std::string FrancCurrencyCode = "fr";
@@ -32,5 +35,7 @@ inline constexpr const char* kRangeCheckError = "Erreur de vérification d'éten
 // first incomplete one stay filled), and "Erreur de vérification d'étendue" for a negative
 // count.
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath);
+void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
+                         const std::filesystem::path& resultsDir);
 
 } // namespace quintaro

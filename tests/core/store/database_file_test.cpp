@@ -20,7 +20,7 @@ protected:
     }
 
     std::unique_ptr<Tmd> NewStore(std::function<void(const std::string&)> dialog = nullptr) {
-        return std::make_unique<Tmd>(work.path(), app.path(), cat, settings,
+        return std::make_unique<Tmd>(work / "quintaro.sdb", app / "quintaro.dat", cat, settings,
                                      UserDialogs{std::move(dialog), nullptr});
     }
 

@@ -43,7 +43,7 @@ protected:
     ~FrmTirageTest() override { QLocale::setDefault(RegionalLocale()); }
 
     void Start() {
-        maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
+        maitre = std::make_unique<TfrmMaitre>(InstallationIn(app.path(), work.path()), settings);
         maitre->CreateViews();
         tirage = static_cast<TfrmTirage*>(maitre->View(6));
     }
