@@ -35,7 +35,7 @@ StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host) {
         switch (md.CheckSchema()) {
         case SchemaCheck::Conforms:
             host.SplashMessage("base oK ");
-            md.EnsureDrawLookupIndex();
+            md.EnsureDrawLookupIndexes();
             break;
         case SchemaCheck::Differs:
             host.SplashMessage("base non conforme");

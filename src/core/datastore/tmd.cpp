@@ -12,7 +12,7 @@ Tmd::Tmd(const std::filesystem::path& databaseFile, const std::filesystem::path&
 
 bool Tmd::RegenerateDatabase() {
     return database.Rebuild([this] {
-        draws.EnsureDrawLookupIndex();
+        draws.EnsureDrawLookupIndexes();
         FillTypeTable();
         gridStore.ImportGridsFromSettings();
     });
@@ -41,6 +41,13 @@ TgrilleGagnante Tmd::MatchGridsForDraw(std::int32_t reference, std::int32_t type
     const DrawBalls balls = draws.Balls(reference);
     return MatchGrids(GridsOf(type), type, balls, true, reference, tables.Combinations(),
                       tables.Amounts());
+}
+
+const DrawEvaluation& Tmd::EvaluateDraw(std::int32_t reference, std::int32_t type) {
+    evaluation = {};
+    evaluation.prizeRanks = draws.PrizeRankList(reference);
+    evaluation.currentWinningGrids = MatchGridsForDraw(reference, type);
+    return evaluation;
 }
 
 TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,

@@ -6,6 +6,7 @@
 #include "core/store/database_file.h"
 #include "core/store/draw_records.h"
 #include "core/store/grid_store.h"
+#include "core/winnings/draw_summary.h"
 #include "core/winnings/matching.h"
 #include "core/winnings/period_balance.h"
 #include "core/winnings/period_winnings.h"
@@ -79,7 +80,7 @@ public:
         return draws.DrawExists(n_sem, n_tir, date, type);
     }
     double LastDrawDate(std::int32_t type) { return draws.LastDrawDate(type); }
-    void EnsureDrawLookupIndex() { draws.EnsureDrawLookupIndex(); }
+    void EnsureDrawLookupIndexes() { draws.EnsureDrawLookupIndexes(); }
     void OpenDrawList() { draws.OpenDrawList(); }
     void FilterDrawList(std::int32_t index) { draws.FilterDrawList(index); }
     const std::vector<DrawListRow>& DrawList() const { return draws.DrawList(); }
@@ -119,6 +120,11 @@ public:
     TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);
     TgrilleGagnante MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
                                          std::int32_t reference, std::int32_t type) const;
+    // The draws view's evaluation of its selected draw: the prize-rank list read again and the
+    // grids in memory matched; the winning grids stay current until the next evaluation. A
+    // failure leaves them empty and reaches the caller.
+    const DrawEvaluation& EvaluateDraw(std::int32_t reference, std::int32_t type);
+    const TgrilleGagnante& CurrentWinningGrids() const { return evaluation.currentWinningGrids; }
     // The winnings of a game's grids in memory over every stored draw between two dates,
     // both days included.
     PeriodWinnings ComputePeriodWinnings(std::int32_t type, double from, double to,
@@ -138,6 +144,7 @@ private:
     GridStore gridStore;
     PrizeTables tables;
     Statistics statistics;
+    DrawEvaluation evaluation;
 };
 
 } // namespace quintaro

@@ -224,7 +224,7 @@ void TfrmCalcul::PrepareSummaryGrid() {
 }
 
 QColor TfrmCalcul::DetailBackground(int column) const {
-    return detailDelegate_->Background(column, grilleDetail->palette());
+    return ShadeColour(detailDelegate_->Shade(column), grilleDetail->palette());
 }
 
 void TfrmCalcul::cmdCalculerClick() {

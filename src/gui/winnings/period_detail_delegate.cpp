@@ -1,41 +1,37 @@
 #include "gui/winnings/period_detail_delegate.h"
 
-#include "gui/ui/colour_values.h"
 #include "gui/winnings/winning_cells.h"
 
 #include <QPainter>
 
 namespace quintaro {
 
-QColor PeriodDetailDelegate::Background(int column, const QPalette& palette) const {
+CellShade PeriodDetailDelegate::Shade(int column) const {
     const auto c = static_cast<std::size_t>(column);
     switch (c < kinds_.size() ? kinds_[c] : PeriodColumnKind::Count) {
     case PeriodColumnKind::MainNumber:
-        return ToQColor(SystemColourValue(k3DLight), palette);
+        return CellShade::MainColumn;
     case PeriodColumnKind::SecondNumber:
-        return ToQColor(SystemColourValue(kInactiveCaptionText), palette);
+        return CellShade::SecondColumn;
     case PeriodColumnKind::Draw:
-        return kHitGreen;
+        return CellShade::MainDrawn;
     case PeriodColumnKind::Count:
     case PeriodColumnKind::Prize:
         break;
     }
-    return kCellGray;
+    return CellShade::Other;
 }
 
 void PeriodDetailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-    const int column = index.column();
-    const auto c = static_cast<std::size_t>(column);
-    const bool number = c < kinds_.size() && (kinds_[c] == PeriodColumnKind::MainNumber ||
-                                              kinds_[c] == PeriodColumnKind::SecondNumber);
-    const QColor background = Background(column, option.palette);
-    const QString text = index.data().toString();
-    const NumberCellLook look =
-        number ? HitLook(text, background) : NumberCellLook{background, text};
+    const CellShade shade = Shade(index.column());
+    const std::string text = index.data().toString().toStdString();
+    const bool number = shade == CellShade::MainColumn || shade == CellShade::SecondColumn;
+    const CellLook look = number ? NumberCellLook(shade, text) : CellLook{shade, text};
     painter->save();
     painter->setFont(option.font);
-    PaintTextCell(*painter, option.rect, look.background, look.text);
+    PaintTextCell(*painter, option.rect, ShadeColour(look.shade, option.palette),
+                  QString::fromStdString(look.text));
     painter->restore();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/winnings/draw_summary.h"
 #include "core/winnings/period_tables.h"
 
 #include <QStyledItemDelegate>
@@ -17,7 +18,7 @@ public:
 
     // The kinds of the table's columns, in order.
     void SetColumns(std::vector<PeriodColumnKind> kinds) { kinds_ = std::move(kinds); }
-    QColor Background(int column, const QPalette& palette) const;
+    CellShade Shade(int column) const;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

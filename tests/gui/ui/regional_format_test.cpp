@@ -32,5 +32,19 @@ TEST_F(RegionalFormatTest, DayCountsAndCalendarDates) {
     EXPECT_EQ(DayCountOf(CalendarQDate(27760.0)), 27760.0);
 }
 
+TEST_F(RegionalFormatTest, CurrencyAndFrancAmounts) {
+    // French puts a no-break space before the symbol.
+    const QString group = QLocale().groupSeparator();
+    EXPECT_EQ(CurrencyText(15.5), "15,50\u00a0€");
+    EXPECT_EQ(CurrencyText(0.0), "0,00\u00a0€");
+    EXPECT_EQ(CurrencyText(-0.001), "0,00\u00a0€");
+    EXPECT_EQ(CurrencyText(1234567.891), "1" + group + "234" + group + "567,89\u00a0€");
+    EXPECT_EQ(CurrencyText(-73.2), "-73,20\u00a0€");
+    EXPECT_EQ(FrancsText(8097.79), "8" + group + "097,79F");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(CurrencyText(1234.5), "€1,234.50");
+    EXPECT_EQ(CurrencyText(-2.2), "-€2.20");
+}
+
 } // namespace
 } // namespace quintaro
