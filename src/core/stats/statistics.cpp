@@ -1,6 +1,7 @@
 #include "core/stats/statistics.h"
 
 #include "core/base/value_reading.h"
+#include "core/stats/stat_lists.h"
 #include "core/store/games.h"
 
 #include <array>
@@ -67,8 +68,8 @@ bool Statistics::ComputeStatistics() {
             Reset(main);
             Reset(second);
             {
-                auto q =
-                    cnx_.Prepare("select * from listetirage where type=:toto order by date , n_tir");
+                auto q = cnx_.Prepare(
+                    "select * from listetirage where type=:toto order by date , n_tir");
                 q.Set("toto", std::int64_t{t});
                 const int date = q.ColumnIndex("date"), tir = q.ColumnIndex("n_tir"),
                           b1 = q.ColumnIndex("b1");
@@ -101,7 +102,7 @@ bool Statistics::ComputeStatistics() {
             transaction.Commit();
         }
 
-        std::array<BallTally, 10> digits;
+        std::array<BallTally, kJokerValues> digits;
         for (int t = 0; t < kGameTypeCount; ++t) {
             Reset(digits);
             {
@@ -114,7 +115,7 @@ bool Statistics::ComputeStatistics() {
                 std::int64_t n = 0;
                 for (; q.Next(); ++n) {
                     const std::string joker = q.Text(2);
-                    for (std::size_t c = 0; c < 7; ++c) {
+                    for (std::size_t c = 0; c < kJokerDigits; ++c) {
                         // A single character reads as one digit, or fails.
                         const std::int32_t d =
                             ReadInteger(c < joker.size() ? joker.substr(c, 1) : "");
@@ -128,7 +129,7 @@ bool Statistics::ComputeStatistics() {
             SqlTransaction transaction(cnx_);
             auto insert = cnx_.Prepare(kInsert);
             insert.Set("type", std::int64_t{JokerSeries(t)});
-            for (int d = 0; d <= 9; ++d)
+            for (int d = 0; d < kJokerValues; ++d)
                 Insert(insert, d, digits[static_cast<std::size_t>(d)]);
             transaction.Commit();
         }
@@ -151,6 +152,17 @@ std::vector<StatRow> Statistics::Rows(std::int32_t series) {
                         q.Double(2), q.Double(3), static_cast<std::int32_t>(q.Int(4)),
                         static_cast<std::int32_t>(q.Int(5))});
     return rows;
+}
+
+std::int64_t Statistics::DrawCount(std::int32_t series) {
+    const bool joker = ListKindOf(series) == StatListKind::Joker;
+    auto q = cnx_.Prepare(joker ? "select count(*) from listetirage inner join listejoker on "
+                                  "listetirage.reftirage = listejoker.fkreftirage where "
+                                  "listetirage.type = :type"
+                                : "select count(*) from listetirage where type = :type");
+    q.Set("type", std::int64_t{GameOfSeries(series)});
+    q.Next();
+    return q.Int(0);
 }
 
 } // namespace quintaro

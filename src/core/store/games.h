@@ -43,6 +43,16 @@ constexpr bool HasSecondSet(int type) {
     return IsGameType(type) && Game(type).secondMax > 0;
 }
 
+// The balls of each set a draw brings out: Loto and Super Loto draw seven of their one set (six
+// numbers and the complementary ball), the others five numbers and two stars or one chance
+// number (their seventh ball empty).
+constexpr int DrawnMain(int type) {
+    return HasSecondSet(type) ? 5 : 7;
+}
+constexpr int DrawnSecond(int type) {
+    return !HasSecondSet(type) ? 0 : Game(type).seventhBallEmpty ? 1 : 2;
+}
+
 // Where a game's second set is stored apart (grids, statistics), and its Joker digits.
 constexpr int SecondSeries(int type) {
     return type + 10;

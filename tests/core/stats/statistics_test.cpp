@@ -102,5 +102,16 @@ TEST_F(StatisticsTest, AJokerWithALetterStopsTheRunAndKeepsWhatWasCommitted) {
     EXPECT_NO_THROW(md->Connection().Execute("begin transaction; commit transaction"));
 }
 
+TEST_F(StatisticsTest, EachSeriesCountsItsGamesDrawsAndTheJokerOnlyThoseWithAJoker) {
+    AddDraw(3, 45000, {1, 2, 3, 4, 5, 6, 0});
+    md->AddJoker("1234567", 0);
+    AddDraw(3, 45003, {1, 2, 3, 4, 5, 6, 0});
+    AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7});
+    const std::pair<int, std::int64_t> counts[] = {{3, 2}, {13, 2}, {23, 1},
+                                                   {0, 1}, {20, 0}, {2, 0}};
+    for (auto [series, draws] : counts)
+        EXPECT_EQ(md->Stats().DrawCount(series), draws) << series;
+}
+
 } // namespace
 } // namespace quintaro
