@@ -32,10 +32,8 @@ std::vector<OxColumn<DrawListRow>> DrawListColumns() {
          [](R a, R b) { return a.libelle < b.libelle; }},
         {"cldate", "Date", 10, kLeft, [](R r) { return ShortDateText(r.date); },
          [](R a, R b) { return a.date < b.date; }},
-        {"n_sem", "N°", 3, kRight, [](R r) { return Number(r.n_sem); },
-         [](R a, R b) { return a.n_sem < b.n_sem; }},
-        {"n_tir", "Tir", 3, kRight, [](R r) { return Number(r.n_tir); },
-         [](R a, R b) { return a.n_tir < b.n_tir; }},
+        NumberColumn<DrawListRow, &DrawListRow::n_sem>("n_sem", "N°", 3),
+        NumberColumn<DrawListRow, &DrawListRow::n_tir>("n_tir", "Tir", 3),
         BallColumn<0>(),
         BallColumn<1>(),
         BallColumn<2>(),
@@ -56,16 +54,13 @@ QString PrizeAmount(double value) {
 std::vector<OxColumn<PrizeRankRow>> PrizeRankColumns() {
     using R = const PrizeRankRow&;
     return {
-        {"num", "Rang", 2, kRight, [](R r) { return Number(r.num); },
-         [](R a, R b) { return a.num < b.num; }},
+        NumberColumn<PrizeRankRow, &PrizeRankRow::num>("num", "Rang", 2),
         {"gain", "Gain €", 15, kRight, [](R r) { return PrizeAmount(r.gain) + " €"; },
          [](R a, R b) { return a.gain < b.gain; }},
         // Computed from the gain: nothing of its own to sort by.
         {"gain F", "Gain F", 15, kRight, [](R r) { return PrizeAmount(r.gainF) + "F"; }, nullptr},
-        {"nbgagnants", "NB F", 10, kRight, [](R r) { return Number(r.nbgagnants); },
-         [](R a, R b) { return a.nbgagnants < b.nbgagnants; }},
-        {"nbgagnantseuro", "NB E", 10, kRight, [](R r) { return Number(r.nbgagnantseuro); },
-         [](R a, R b) { return a.nbgagnantseuro < b.nbgagnantseuro; }},
+        NumberColumn<PrizeRankRow, &PrizeRankRow::nbgagnants>("nbgagnants", "NB F", 10),
+        NumberColumn<PrizeRankRow, &PrizeRankRow::nbgagnantseuro>("nbgagnantseuro", "NB E", 10),
     };
 }
 

@@ -233,4 +233,13 @@ void TOxDbgrid::changeEvent(QEvent* event) {
         SizeColumns();
 }
 
+void ApplySettingsColours(TOxDbgrid& grid, const CurrentSettings& colours) {
+    const QPalette& p = grid.palette();
+    grid.SetAlt1Color(ToQColor(colours.couleurligne1, p));
+    grid.SetAltColor(ToQColor(colours.couleurligne2, p));
+    grid.SetColorTitreTrie(ToQColor(colours.couleurtitretrie, p));
+    grid.SetFixedColor(ToQColor(colours.couleurtitre, p));
+    grid.SetHighLightColor(ToQColor(colours.couleurselection, p));
+}
+
 } // namespace quintaro

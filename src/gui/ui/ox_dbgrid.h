@@ -7,6 +7,7 @@
 
 namespace quintaro {
 
+struct CurrentSettings;
 class OxSortProxy;
 class OxTableModel;
 
@@ -102,5 +103,9 @@ private:
     std::optional<std::int64_t> keptKey_;
     int wheelDelta_ = 0;
 };
+
+// The five colours of the settings on a grid: its two row colours, its current row, its
+// headings and its sorted heading.
+void ApplySettingsColours(TOxDbgrid& grid, const CurrentSettings& colours);
 
 } // namespace quintaro

@@ -44,6 +44,18 @@ template <class Row> struct OxColumn {
     bool (*less)(const Row&, const Row&); // nullptr: a computed column, not sortable
 };
 
+// A column of a numeric field of Row: right-aligned, shown as a whole number, sorted by its
+// value.
+template <class Row, auto Field>
+OxColumn<Row> NumberColumn(const QString& field, const QString& heading, int width) {
+    return {field,
+            heading,
+            width,
+            Qt::AlignRight,
+            [](const Row& r) { return QString::number(r.*Field); },
+            [](const Row& a, const Row& b) { return a.*Field < b.*Field; }};
+}
+
 // The rows of one kind of the core, with their columns.
 template <class Row> class OxRowModel : public OxTableModel {
 public:

@@ -2,7 +2,6 @@
 
 #include "core/app/startup.h"
 #include "core/settings/view_choices.h"
-#include "gui/ui/colour_values.h"
 #include "gui/ui/dialogs.h"
 #include "gui/ui/ox_dbgrid.h"
 #include "gui/ui/view_host.h"
@@ -115,15 +114,8 @@ void TfrmTirage::FormActivate() {
         display_->winningGridsTable = StringGrid1;
         display_->WriteLotoHeadings();
     }
-    const CurrentSettings& colours = host.Current();
-    for (TOxDbgrid* grid : {dbgTirage, dbgGain}) {
-        const QPalette& p = grid->palette();
-        grid->SetAlt1Color(ToQColor(colours.couleurligne1, p));
-        grid->SetAltColor(ToQColor(colours.couleurligne2, p));
-        grid->SetColorTitreTrie(ToQColor(colours.couleurtitretrie, p));
-        grid->SetFixedColor(ToQColor(colours.couleurtitre, p));
-        grid->SetHighLightColor(ToQColor(colours.couleurselection, p));
-    }
+    for (TOxDbgrid* grid : {dbgTirage, dbgGain})
+        ApplySettingsColours(*grid, host.Current());
 }
 
 void TfrmTirage::Timer1Timer() {

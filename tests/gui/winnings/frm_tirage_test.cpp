@@ -7,6 +7,7 @@
 #include "gui/winnings/frm_tirage.h"
 #include "support/french_locale.h"
 #include "support/modal_answer.h"
+#include "support/settings_colours.h"
 #include "support/store_fixture.h"
 #include "support/temp_dir.h"
 
@@ -311,20 +312,10 @@ TEST_F(FrmTirageTest, AChoiceNeverShownIsNeitherLostNorShownEmpty) {
 
 TEST_F(FrmTirageTest, ActivationAppliesTheFiveColoursOfTheSettings) {
     Start();
-    CurrentSettings& current = maitre->Current();
-    current.couleurligne1 = Rgb(1, 2, 3);
-    current.couleurligne2 = Rgb(4, 5, 6);
-    current.couleurselection = Rgb(7, 8, 9);
-    current.couleurtitre = Rgb(10, 11, 12);
-    current.couleurtitretrie = Rgb(13, 14, 15);
+    test::SetDistinctColours(maitre->Current());
     tirage->FormActivate();
-    for (TOxDbgrid* grid : {tirage->dbgTirage, tirage->dbgGain}) {
-        EXPECT_EQ(grid->Alt1Color(), QColor(1, 2, 3));
-        EXPECT_EQ(grid->AltColor(), QColor(4, 5, 6));
-        EXPECT_EQ(grid->HighLightColor(), QColor(7, 8, 9));
-        EXPECT_EQ(grid->FixedColor(), QColor(10, 11, 12));
-        EXPECT_EQ(grid->ColorTitreTrie(), QColor(13, 14, 15));
-    }
+    for (TOxDbgrid* grid : {tirage->dbgTirage, tirage->dbgGain})
+        test::ExpectDistinctColours(*grid);
     EXPECT_TRUE(tirage->dbgTirage->CanOrderClickOnTitle());
     EXPECT_FALSE(tirage->dbgGain->CanOrderClickOnTitle());
 }
