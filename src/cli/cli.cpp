@@ -28,7 +28,8 @@ constexpr const char* kUsage =
     "  grilles lister [TYPE]   les grilles enregistrées\n"
     "  maj [--mode internet|fichiers] [--dossier DOSSIER]\n"
     "                          ajoute les nouveaux tirages ; en mode fichiers, le fichier de\n"
-    "                          chaque jeu est pris dans DOSSIER (par défaut le dossier courant)\n"
+    "                          chaque jeu est pris dans DOSSIER (par défaut le dossier courant) ;\n"
+    "                          puis les gains des grilles sur les tirages ajoutés\n"
     "  maj-total [--oui] [mêmes options]\n"
     "                          vide les tables des tirages puis les recharge\n"
     "  stat TYPE               statistiques des numéros d'un jeu\n";

@@ -278,6 +278,54 @@ TEST_F(CliUpdateTest, MajTotalAsksUnlessToldYes) {
     EXPECT_EQ(reset.out, Joined(expected));
 }
 
+// After the log, what the grids won on the draws the update added: one row per winning grid,
+// then the total; nothing when nothing was added.
+TEST_F(CliUpdateTest, MajPrintsWhatTheGridsWonOnTheDrawsItAdded) {
+    ASSERT_EQ(Run({"demarrage"}).status, 0);
+    {
+        SqlConnection db;
+        db.Open(user.Database());
+        db.Execute("insert into listegrille values (1, 0, 1), (1, 0, 2), (1, 0, 3), (1, 0, 4), "
+                   "(1, 0, 5), (1, 0, 6), (2, 0, 8), (2, 0, 9), (2, 0, 10), (2, 0, 11), "
+                   "(2, 0, 12), (2, 0, 13), (3, 0, 20), (3, 0, 21), (3, 0, 22), (3, 0, 23), "
+                   "(3, 0, 24), (3, 0, 25)");
+    }
+    const std::vector<std::string> options = {"--mode", "fichiers", "--dossier",
+                                              folder.path().string()};
+    auto run = [&](std::vector<std::string> command) {
+        command.insert(command.end(), options.begin(), options.end());
+        return Run(command);
+    };
+    // The file is read from its last line up: 15/03 is draw 1.
+    auto added = run({"maj"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, Joined(Import(2)) + "gain\t0\t1\t15/03/2023\t2\t6\t0\t3.00\n"
+                                             "gain\t0\t2\t18/03/2023\t1\t6\t0\t10.50\n"
+                                             "gains-nouveaux\t13.50\n");
+    EXPECT_EQ(run({"maj"}).out, Joined(Import(0)));
+
+    // A full reset: only the draw that was not stored before.
+    const std::string history = test::ReadFile(folder / "loto.csv");
+    test::WriteFile(folder / "loto.csv", history.substr(0, history.find('\n') + 1) +
+                                             "20/03/2023;2023023;1;2;3;4;5;6;40;10,5;1\n" +
+                                             history.substr(history.find('\n') + 1));
+    auto reset = run({"maj-total", "--oui"});
+    EXPECT_EQ(reset.status, 0) << reset.err;
+    EXPECT_NE(reset.out.find("Mise à jour terminée\n"
+                             "gain\t0\t3\t20/03/2023\t1\t6\t0\t10.50\n"
+                             "gains-nouveaux\t10.50\n"),
+              std::string::npos)
+        << reset.out;
+
+    // A new draw that wins nothing.
+    test::WriteFile(folder / "loto.csv",
+                    "d;n;b1;b2;b3;b4;b5;b6;b7;g1;nf1\n22/03/2023;2023024;1;2;30;31;32;33;34;1;1\n");
+    auto lost = run({"maj"});
+    EXPECT_EQ(lost.status, 0) << lost.err;
+    EXPECT_EQ(lost.out.substr(lost.out.rfind("Mise à jour terminée")),
+              "Mise à jour terminée\ngains-nouveaux\t0.00\n");
+}
+
 TEST_F(CliUpdateTest, StatPrintsTheSeriesOfAGame) {
     ASSERT_EQ(Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()}).status, 0);
     auto result = Run({"stat", "0"});

@@ -134,10 +134,7 @@ void TfrmMaitre::BuildMenu() {
         return [this, viewMember] { BringToFront(this->*viewMember); };
     };
     connect(menuButtons_[0], &QToolButton::clicked, this, bring(&TfrmMaitre::maj_));
-    connect(menuButtons_[1], &QToolButton::clicked, this, [this] {
-        BringToFront(tirage_);
-        tirage_->widget()->setFocus();
-    });
+    connect(menuButtons_[1], &QToolButton::clicked, this, &TfrmMaitre::BringDrawsToFront);
     connect(menuButtons_[2], &QToolButton::clicked, this, bring(&TfrmMaitre::grille_));
     connect(menuButtons_[3], &QToolButton::clicked, this, bring(&TfrmMaitre::calcul_));
     connect(menuButtons_[4], &QToolButton::clicked, this, bring(&TfrmMaitre::statistique_));
@@ -215,6 +212,16 @@ void TfrmMaitre::BringToFront(ViewWindow* view) {
     view->showMaximized();
     mdiArea_->setActiveSubWindow(view);
     view->raise();
+}
+
+void TfrmMaitre::BringDrawsToFront() {
+    BringToFront(tirage_);
+    tirage_->widget()->setFocus();
+}
+
+void TfrmMaitre::ShowDraw(std::int32_t reference) {
+    BringDrawsToFront();
+    tirage_->ShowDraw(reference);
 }
 
 void TfrmMaitre::ShowHelpContext(int context) {

@@ -59,6 +59,7 @@ public:
     void ShowHelpContext(int context) override;
     // Brings a view to the front, maximised.
     void BringToFront(ViewWindow* view);
+    void ShowDraw(std::int32_t reference) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +74,7 @@ private:
     void MenuStripClicked();
     void MenuTimerTick();
     void RepaintActiveView();
+    void BringDrawsToFront();
     // Every view shown is maximised: one restored is maximised, and when one is closed the
     // view behind it comes to the front maximised.
     void KeepViewsMaximised(ViewWindow* view, Qt::WindowStates before, Qt::WindowStates now);

@@ -6,6 +6,7 @@
 #include "core/update/network_fetcher.h"
 #include "gui/ui/dialogs.h"
 #include "gui/ui/log_pane.h"
+#include "gui/ui/regional_format.h"
 #include "gui/ui/view_host.h"
 #include "gui/update/extraction_progress_form.h"
 #include "gui/update/frm_import_progress.h"
@@ -46,6 +47,14 @@ std::optional<std::string> OpenDialog(QWidget* parent, const std::string& fileNa
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();
+}
+
+std::string RegionalCurrency(double euros) {
+    return CurrencyText(euros).toStdString();
+}
+
+std::string RegionalDate(double dayCount) {
+    return ShortDateText(dayCount).toStdString();
 }
 
 bool AskYesNo(QWidget* parent, const std::string& question) {
@@ -95,7 +104,7 @@ void TfrmMaj::SetDialogs(FilePicker picker, Question question) {
     question_ = std::move(question);
 }
 
-void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
+void TfrmMaj::Run(const std::function<bool(UpdateDriver&)>& command) {
     struct Disabled {
         TfrmMaj& view;
         explicit Disabled(TfrmMaj& v) : view(v) { Set(false); }
@@ -114,19 +123,43 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
     NetworkFetcher fetcher(*app.settings, ExecutableName(), extraction);
     UpdateDriver driver(*app.md, app.catalogue, *this, fetcher);
     try {
-        command(driver);
+        if (command(driver))
+            ReportNewDraws(driver.NewWinnings());
     } catch (const std::exception& e) {
         progress_.Finish();
         ShowStandardError(e.what());
     }
 }
 
+void TfrmMaj::ReportNewDraws(const NewDrawWinnings& winnings) {
+    const Catalogue& catalogue = host.App().catalogue;
+    for (const std::string& line :
+         NewDrawWinningsLines(winnings, catalogue, RegionalCurrency, RegionalDate))
+        Append(line);
+    const WinningNewDraw* latest = winnings.LatestWin();
+    if (!latest)
+        return;
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Quintaro"),
+        DisplayText(NewDrawWinningsMessage(winnings, catalogue, RegionalCurrency, RegionalDate)),
+        QMessageBox::NoButton, host.DialogParent());
+    QPushButton* show = box.addButton(QStringLiteral("Voir le tirage"), QMessageBox::AcceptRole);
+    box.setDefaultButton(show);
+    box.setEscapeButton(box.addButton(QMessageBox::Ok));
+    box.exec();
+    if (box.clickedButton() == show)
+        host.ShowDraw(latest->stored.reftirage);
+}
+
 void TfrmMaj::cmdMajNewClick() {
-    Run([this](UpdateDriver& driver) { driver.Update(host.Current().modemaj); });
+    Run([this](UpdateDriver& driver) {
+        driver.Update(host.Current().modemaj);
+        return true;
+    });
 }
 
 void TfrmMaj::cmdMajtotalClick() {
-    Run([this](UpdateDriver& driver) { driver.FullReset(host.Current().modemaj); });
+    Run([this](UpdateDriver& driver) { return driver.FullReset(host.Current().modemaj); });
 }
 
 std::size_t TfrmMaj::Append(const std::string& line) {
