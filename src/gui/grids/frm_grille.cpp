@@ -326,20 +326,27 @@ Grid TfrmGrille::PressedGrid() const {
     return MakeGrid(numbers, seconds);
 }
 
-void TfrmGrille::Refresh(int row) {
-    filled_ = false;
-    FillList();
-    SetSelectedRow(row);
-    strgGrilleClick();
-    if (host.Current().sauveBoule)
-        Md().SaveGridsToSettings();
+bool TfrmGrille::Change(const std::function<int()>& change) {
+    try {
+        const int row = change();
+        filled_ = false;
+        FillList();
+        SetSelectedRow(row);
+        strgGrilleClick();
+        if (host.Current().sauveBoule)
+            Md().SaveGridsToSettings();
+        return true;
+    } catch (const std::exception& e) {
+        ShowStandardError(e.what());
+        return false;
+    }
 }
 
 void TfrmGrille::cmdAjouterClick() {
     const Grid grid = PressedGrid();
     if (!AskYesNo(host.DialogParent(), AddQuestion(grid)))
         return;
-    Refresh(Md().PlayerGrids().AddGrid(type_, grid));
+    Change([&] { return Md().PlayerGrids().AddGrid(type_, grid); });
 }
 
 void TfrmGrille::cmdSauverClick() {
@@ -350,8 +357,10 @@ void TfrmGrille::cmdSauverClick() {
     if (!AskYesNo(host.DialogParent(),
                   ModifyQuestion(CurrentGrids()[static_cast<std::size_t>(r - 1)], grid)))
         return;
-    Md().PlayerGrids().ReplaceGrid(type_, r, grid);
-    Refresh(r);
+    Change([&] {
+        Md().PlayerGrids().ReplaceGrid(type_, r, grid);
+        return r;
+    });
 }
 
 void TfrmGrille::cmdSupprimerClick() {
@@ -361,8 +370,10 @@ void TfrmGrille::cmdSupprimerClick() {
     if (!AskYesNo(host.DialogParent(),
                   DeleteQuestion(CurrentGrids()[static_cast<std::size_t>(r - 1)])))
         return;
-    Md().PlayerGrids().DeleteGrid(type_, r);
-    Refresh(r);
+    Change([&] {
+        Md().PlayerGrids().DeleteGrid(type_, r);
+        return r;
+    });
 }
 
 void TfrmGrille::cmdEffacerClick() {
@@ -376,20 +387,27 @@ void TfrmGrille::cmdAnnulerClick() {
     strgGrilleClick();
 }
 
-std::optional<std::filesystem::path> TfrmGrille::ChooseFile(bool save) {
-    QFileDialog dialog(host.DialogParent(), QString(), QString(),
-                       QStringLiteral("Données Quintaro (*.vavuze)"));
-    dialog.setDefaultSuffix(QString::fromLatin1(kGridFileExtension));
+std::unique_ptr<QFileDialog> TfrmGrille::GridFileDialog(QWidget* parent, bool save) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), QString(),
+                                                QStringLiteral("Données Quintaro (*.vavuze)"));
+    dialog->setDefaultSuffix(QString::fromLatin1(kGridFileExtension));
     if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.selectFile(QStringLiteral("Données_quintaro"));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->selectFile(QStringLiteral("Données_quintaro"));
     } else {
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.selectFile(QStringLiteral("données_quintaro"));
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->selectFile(QStringLiteral("données_quintaro"));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return dialog;
+}
+
+std::optional<std::filesystem::path> TfrmGrille::ChooseFile(bool save) {
+    if (chooser_)
+        return chooser_(save);
+    const std::unique_ptr<QFileDialog> dialog = GridFileDialog(host.DialogParent(), save);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return PathOf(dialog.selectedFiles().first());
+    return PathOf(dialog->selectedFiles().first());
 }
 
 void TfrmGrille::cmdSauveClick() {
@@ -422,9 +440,12 @@ void TfrmGrille::cmdChargeClick() {
     case GridFileRead::Outcome::Read:
         break;
     }
-    Md().PlayerGrids().ReplaceGrids(read.lists);
-    Refresh(1);
-    ShowMessage(host.DialogParent(), kGridsImported);
+    const bool imported = Change([&] {
+        Md().PlayerGrids().ReplaceGrids(read.lists);
+        return 1;
+    });
+    if (imported)
+        ShowMessage(host.DialogParent(), kGridsImported);
 }
 
 } // namespace quintaro

@@ -7,9 +7,12 @@
 #include <QTimer>
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QComboBox;
+class QFileDialog;
 class QTableWidget;
 class QToolButton;
 
@@ -28,6 +31,9 @@ public:
     static constexpr int kNumberButtons = 50;
     static constexpr int kSecondButtons = 11;
 
+    // Chooses the file to export to (save) or to import from; nullopt when cancelled.
+    using FileChooser = std::function<std::optional<std::filesystem::path>(bool save)>;
+
     explicit TfrmGrille(ViewHost& host);
 
     void WriteSettings() override;
@@ -36,6 +42,11 @@ public:
     const GridSelection& Selection() const { return selection_; }
     // The grid list's row selected, from 1; 0 when none.
     int SelectedRow() const;
+
+    // The file dialogs of the export (save) and the import; tests choose their files in their
+    // place.
+    static std::unique_ptr<QFileDialog> GridFileDialog(QWidget* parent, bool save);
+    void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     // The user's operations.
     void cbxTypeChange(int index);
@@ -82,9 +93,10 @@ private:
                      void (GridSelection::*release)());
     Grid PressedGrid() const;
     const GridList& CurrentGrids() const { return grids_[static_cast<std::size_t>(type_)]; }
-    // After a change: the list filled anew with `row` selected, and the grids copied to the
-    // profile when the setting asks for it.
-    void Refresh(int row);
+    // Runs a change of the stored grids, which gives the row to select after it; then the list
+    // is filled anew and the grids are copied to the profile when the setting asks for it. A
+    // failure, rolled back by the store, is reported and false.
+    bool Change(const std::function<int()>& change);
     std::optional<std::filesystem::path> ChooseFile(bool save);
 
     QWidget* page_;
@@ -92,6 +104,7 @@ private:
     GridSelection selection_;
     std::array<GridList, kGameTypeCount> grids_;
     bool filled_ = false;
+    FileChooser chooser_;
 };
 
 } // namespace quintaro

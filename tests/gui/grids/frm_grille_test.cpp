@@ -14,6 +14,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -52,22 +54,6 @@ Answer Click(const QString& caption, QString* text = nullptr) {
             }
         ADD_FAILURE() << "no button " << caption.toStdString();
         message->reject();
-    };
-}
-
-// A file dialog given a file; kept: its filter, its suffix, the name it proposed and the file
-// it gave.
-Answer ChooseFile(const std::filesystem::path& file, QStringList* shown = nullptr) {
-    return [file, shown](QWidget* box) {
-        auto* dialog = qobject_cast<QFileDialog*>(box);
-        ASSERT_NE(dialog, nullptr);
-        QStringList seen{dialog->nameFilters().join(QLatin1Char(';')), dialog->defaultSuffix(),
-                         dialog->findChild<QLineEdit*>()->text()};
-        dialog->selectFile(QString::fromStdString(file.string()));
-        static_cast<QDialog*>(dialog)->accept();
-        seen << dialog->selectedFiles().value(0);
-        if (shown)
-            *shown = seen;
     };
 }
 
@@ -347,6 +333,20 @@ TEST_F(FrmGrilleTest, AddModifyAndDeleteAskFirstAndKeepTheNumberingContiguous) {
     EXPECT_EQ(Down(), (std::vector<int>{3, 13, 23, 33, 43, 49, 110}));
 }
 
+TEST_F(FrmGrilleTest, AChangeTheDatabaseRefusesIsReportedAndKeepsTheStoredGrid) {
+    StartWith({{0, G({3, 12, 25, 31, 40, 49})}});
+    maitre->App().md->Connection().Execute(
+        "create trigger refus before insert on listegrille when new.boulle = 13 "
+        "begin select raise(abort, 'refusé'); end");
+    Press(13);
+    QString error;
+    AnswerModals({Click(QStringLiteral("&Oui")), Click(QStringLiteral("OK"), &error)});
+    view->cmdSauver->click();
+    EXPECT_EQ(error, "refusé.");
+    EXPECT_EQ(Stored(0), GridList{G({3, 12, 25, 31, 40, 49})});
+    EXPECT_EQ(Row(1).join(QLatin1Char(' ')).simplified(), "3 12 25 31 40 49");
+}
+
 TEST_F(FrmGrilleTest, SelectingAGridShowsItWithoutLimitsAndTheTimerShowsItAgain) {
     StartWith({{5, G({3, 11, 20, 37, 42}, {4, 11})},
                {5, G({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})}});
@@ -370,16 +370,39 @@ TEST_F(FrmGrilleTest, SelectingAGridShowsItWithoutLimitsAndTheTimerShowsItAgain)
     EXPECT_EQ(Down().size(), 17u);
 }
 
-TEST_F(FrmGrilleTest, ExportAndImportGoThroughTheFileDialogs) {
+TEST(GridFileDialog, ProposesItsNameUnderTheQuintaroFilter) {
+    // A file dialog keeps its state in Qt's own settings: here, not in the user's.
+    test::TempDir qtSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(qtSettings.path().string()));
+    for (bool save : {true, false}) {
+        const auto dialog = TfrmGrille::GridFileDialog(nullptr, save);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Données Quintaro (*.vavuze)"});
+        EXPECT_EQ(dialog->defaultSuffix(), "vavuze");
+        EXPECT_EQ(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->findChild<QLineEdit*>()->text(),
+                  save ? "Données_quintaro" : "données_quintaro");
+        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        if (!save) {
+            EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        }
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+TEST_F(FrmGrilleTest, ExportAndImportReplaceEveryGrid) {
     StartWith({{0, G({3, 12, 25, 31, 40, 49})}, {5, G({3, 11, 20, 37, 42}, {4, 11})}});
     const std::filesystem::path file = files / "mes grilles.vavuze";
-    QStringList dialog;
+    std::vector<bool> asked;
+    std::optional<std::filesystem::path> chosen = file;
+    view->SetFileChooser([&](bool save) {
+        asked.push_back(save);
+        return chosen;
+    });
     QString done;
-    AnswerModals({ChooseFile(file, &dialog), Click(QStringLiteral("OK"), &done)});
+    AnswerModals({Click(QStringLiteral("OK"), &done)});
     view->cmdSauve->click();
-    EXPECT_EQ(dialog.value(0), "Données Quintaro (*.vavuze)");
-    EXPECT_EQ(dialog.value(1), "vavuze");
-    EXPECT_EQ(dialog.value(2), "Données_quintaro");
     EXPECT_EQ(done.toStdString(), "Grilles exporté dans " + file.string());
     const GridFileRead read = ReadGridFile(file);
     ASSERT_EQ(read.outcome, GridFileRead::Outcome::Read);
@@ -393,34 +416,40 @@ TEST_F(FrmGrilleTest, ExportAndImportGoThroughTheFileDialogs) {
     EXPECT_EQ(Stored(1).size(), 1u);
 
     QString question;
-    AnswerModals({Click(QStringLiteral("OK"), &question), ChooseFile(file, &dialog),
-                  Click(QStringLiteral("OK"), &done)});
+    AnswerModals({Click(QStringLiteral("OK"), &question), Click(QStringLiteral("OK"), &done)});
     view->cmdCharge->click();
     EXPECT_EQ(question, "Le fait d'importer des grilles va effacer toutes les grilles actuelles\n\n"
                         "Etes vous sur de vouloir continuer ?");
-    EXPECT_EQ(dialog.value(2), "données_quintaro");
     EXPECT_EQ(done, "Grilles importés");
     EXPECT_EQ(Stored(0), GridList{G({3, 12, 25, 31, 40, 49})});
     EXPECT_TRUE(Stored(1).empty());
     EXPECT_EQ(Row(1).join(QLatin1Char(' ')).simplified(), "3 12 25 31 40 49");
+    EXPECT_EQ(asked, (std::vector<bool>{true, false}));
+
+    // A dialog cancelled does nothing.
+    chosen.reset();
+    view->cmdSauve->click();
+    AnswerModals({Click(QStringLiteral("OK"))});
+    view->cmdCharge->click();
+    EXPECT_EQ(Stored(0).size(), 1u);
 }
 
 TEST_F(FrmGrilleTest, AFileThatCannotBeWrittenOrReadIsAnError) {
     StartWith({{0, G({3, 12, 25, 31, 40, 49})}});
+    std::filesystem::path chosen = files / "absent" / "g.vavuze";
+    view->SetFileChooser([&](bool) { return chosen; });
     QString error;
-    QStringList dialog;
-    AnswerModals(
-        {ChooseFile(files / "absent" / "g.vavuze", &dialog), Click(QStringLiteral("OK"), &error)});
+    AnswerModals({Click(QStringLiteral("OK"), &error)});
     view->cmdSauve->click();
-    EXPECT_EQ(error, "Impossible d'écrire le fichier \"" + dialog.value(3) +
-                         "\". Le chemin d'accès spécifié est introuvable");
+    EXPECT_EQ(error.toStdString(), "Impossible d'écrire le fichier \"" + chosen.string() +
+                                       "\". Le chemin d'accès spécifié est introuvable");
 
-    test::WriteFile(files / "autre.vavuze", "DQUINTARo");
-    AnswerModals({Click(QStringLiteral("OK")), ChooseFile(files / "autre.vavuze"),
-                  Click(QStringLiteral("OK"), &error)});
+    chosen = files / "autre.vavuze";
+    test::WriteFile(chosen, "DQUINTARo");
+    AnswerModals({Click(QStringLiteral("OK")), Click(QStringLiteral("OK"), &error)});
     view->cmdCharge->click();
-    EXPECT_EQ(error.toStdString(), "Le fichier " + (files / "autre.vavuze").string() +
-                                       " n'est pas un fichier Quintaro valide");
+    EXPECT_EQ(error.toStdString(),
+              "Le fichier " + chosen.string() + " n'est pas un fichier Quintaro valide");
     EXPECT_EQ(Stored(0).size(), 1u);
 }
 
