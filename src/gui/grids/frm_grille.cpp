@@ -73,16 +73,15 @@ TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes gr
     page_->setMinimumSize(kDesignSize);
     scroll->setWidget(page_);
     setWidget(scroll);
-    QWidget* page = page_;
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
-    page->setFont(font);
-    page->installEventFilter(this);
+    page_->setFont(font);
+    page_->installEventFilter(this);
 
-    cbxType = new QComboBox(page);
+    cbxType = new QComboBox(page_);
     cbxType->setGeometry(8, 8, 121, 21);
-    auto button = [page](const char* icon, const char* caption, int left, int top, int width) {
-        return PictureButton(page, QStringLiteral(":/grids/") + QLatin1String(icon),
+    auto button = [this](const char* icon, const char* caption, int left, int top, int width) {
+        return PictureButton(page_, QStringLiteral(":/grids/") + QLatin1String(icon),
                              QString::fromUtf8(caption), QRect(left, top, width, 65));
     };
     cmdAjouter = button("ajouter.svg", "Ajouter une grille", 8, 88, 121);
@@ -95,7 +94,7 @@ TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes gr
     for (QToolButton* b : {cmdAjouter, cmdSupprimer, cmdSauver, cmdAnnuler})
         b->setEnabled(false);
 
-    strgGrille = new QTableWidget(page);
+    strgGrille = new QTableWidget(page_);
     strgGrille->setGeometry(136, kListTop, 465, 579);
     strgGrille->verticalHeader()->hide();
     strgGrille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -114,7 +113,7 @@ TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes gr
     strgGrille->setStyleSheet(QStringLiteral("QTableView::item { padding: 0px; }"));
     strgGrille->horizontalHeader()->setTextElideMode(Qt::ElideNone);
 
-    grille = new TOxPanel(page);
+    grille = new TOxPanel(page_);
     grille->setGeometry(608, 76, 132, 333);
     for (int n = 1; n <= kNumberButtons; ++n) {
         TOxCheckButton* b = ToggleButton(grille, NumberButtonGeometry(n));
@@ -123,7 +122,7 @@ TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes gr
         connect(b, &TOxCheckButton::clicked, this, [this, b] { NumberClick(b); });
     }
     numberButtons[kNumberButtons - 1]->hide();
-    etoiles = new TOxPanel(page);
+    etoiles = new TOxPanel(page_);
     etoiles->setGeometry(608, 416, 132, 169);
     for (int k = 1; k <= kSecondButtons; ++k) {
         TOxCheckButton* b = ToggleButton(etoiles, SecondButtonGeometry(k));
@@ -153,7 +152,7 @@ TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes gr
 
     // After a failed start-up there are no grids to show, and the program is closing.
     if (!host.StartupSucceeded()) {
-        page->setEnabled(false);
+        page_->setEnabled(false);
         return;
     }
     connect(this, &QMdiSubWindow::aboutToActivate, this, [this] { timerGrille.start(); });
