@@ -5,6 +5,7 @@
 #include "core/db/sqlite_db.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/user_folders.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -30,9 +31,7 @@ protected:
         command.insert(command.begin(), {"--app-dir", app.path().string()});
         return command;
     }
-    std::vector<std::string> Environment() const {
-        return {"XDG_CONFIG_HOME=" + config.path().string()};
-    }
+    std::vector<std::string> Environment() const { return user.Environment(); }
     test::ProcessResult Run(std::vector<std::string> command) {
         return test::RunProcess(QUINTARO_CLI_PATH, Args(std::move(command)), work.path(),
                                 Environment());
@@ -73,7 +72,8 @@ protected:
         return counts;
     }
 
-    test::TempDir app, work, config;
+    test::TempDir app, work;
+    test::UserFolders user;
 };
 
 TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
@@ -81,7 +81,7 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
     std::vector<std::int64_t> full;
     {
         SqlConnection db;
-        db.Open(work / "quintaro.sdb");
+        db.Open(user.Database());
         db.Execute("insert into listegrille values (1, 0, 7), (1, 0, 14), (1, 2, 3), (1, 12, 5)");
         full = DrawsPerType(db);
     }
@@ -100,7 +100,7 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
         EXPECT_NE(start.out.find("base oK "), std::string::npos) << moment.count() << start.out;
         {
             SqlConnection db;
-            db.Open(work / "quintaro.sdb");
+            db.Open(user.Database());
             const auto counts = DrawsPerType(db);
             for (std::size_t t = 0; t < counts.size(); ++t)
                 EXPECT_TRUE(counts[t] == 0 || counts[t] == full[t])
@@ -119,7 +119,7 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
         const test::ProcessResult update = Run(Maj("maj"));
         EXPECT_EQ(update.status, 0) << update.out << update.err;
         SqlConnection db;
-        db.Open(work / "quintaro.sdb");
+        db.Open(user.Database());
         EXPECT_EQ(DrawsPerType(db), full) << "after " << moment.count() << " µs";
     }
     EXPECT_GT(killed, 0);
@@ -127,7 +127,7 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
 
 TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
     // Grids saved in the profile; a database of another schema that the start-up rebuilds.
-    SettingsStore settings(config / "quintaro" / "settings.reg");
+    SettingsStore settings(user.SettingsFile());
     const std::string loto = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO";
     constexpr int kGrids = 40;
     settings.WriteInteger(loto, "nb", kGrids);
@@ -140,14 +140,15 @@ TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
     }
     settings.Save();
     const auto oldDatabase = [this] {
-        std::filesystem::remove(work / "quintaro.sdb");
+        std::filesystem::create_directories(user.Database().parent_path());
+        std::filesystem::remove(user.Database());
         SqlConnection db;
-        db.Open(work / "quintaro.sdb");
+        db.Open(user.Database());
         db.Execute("create table listetirage (reftirage integer)");
     };
     const std::string old = [&] {
         oldDatabase();
-        return test::ReadFile(work / "quintaro.sdb");
+        return test::ReadFile(user.Database());
     }();
 
     oldDatabase();
@@ -158,16 +159,16 @@ TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
         killed += test::RunAndKill(QUINTARO_CLI_PATH, Args({"demarrage"}), work.path(),
                                    Environment(), moment);
         // Either the old file, untouched, or the new one with every grid.
-        if (test::ReadFile(work / "quintaro.sdb") != old) {
+        if (test::ReadFile(user.Database()) != old) {
             SqlConnection db;
-            db.Open(work / "quintaro.sdb");
+            db.Open(user.Database());
             EXPECT_EQ(Scalar(db, "select count(distinct numgrille) from listegrille"), kGrids)
                 << "after " << moment.count() << " µs";
         }
         const test::ProcessResult start = Run({"demarrage"});
         ASSERT_EQ(start.status, 0) << start.err;
         SqlConnection db;
-        db.Open(work / "quintaro.sdb");
+        db.Open(user.Database());
         EXPECT_EQ(Scalar(db, "select count(distinct numgrille) from listegrille"), kGrids)
             << "after " << moment.count() << " µs";
     }

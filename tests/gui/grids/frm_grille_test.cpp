@@ -70,7 +70,7 @@ protected:
     void Start() {
         maitre.reset();
         settings = std::make_unique<SettingsStore>(config / "settings.reg");
-        maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), *settings);
+        maitre = std::make_unique<TfrmMaitre>(InstallationIn(app.path(), work.path()), *settings);
         maitre->CreateViews();
         view = static_cast<TfrmGrille*>(maitre->View(1));
     }
