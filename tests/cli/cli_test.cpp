@@ -1,4 +1,5 @@
 #include "core/db/sqlite_db.h"
+#include "core/settings/configuration_settings.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 #include "support/user_folders.h"
@@ -362,6 +363,146 @@ TEST_F(CliUpdateTest, MajInTheInternetModeFetchesFileAddresses) {
                     {"Téléchargement de " + dest + " OK", " Décompression de " + dest + " OK"});
     EXPECT_EQ(result.out, Joined(expected));
     EXPECT_FALSE(std::filesystem::exists(dest));
+}
+
+} // namespace
+} // namespace quintaro
+
+namespace quintaro {
+namespace {
+
+// The grid commands on a database the companion's start-up has made.
+class CliGridsTest : public CliTest {
+protected:
+    void SetUp() override { ASSERT_EQ(Run({"demarrage"}).status, 0); }
+    std::string Listed() { return Run({"grilles", "lister"}).out; }
+    std::filesystem::path SettingsFile() const { return user.SettingsFile(); }
+};
+
+TEST_F(CliGridsTest, AjouterAddsUnderTheNextNumberAndSupprimerRenumbers) {
+    auto first = Run({"grilles", "ajouter", "2", "44 5 17 22 38", "9 2"});
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "grille\t2\t1\t5 17 22 38 44\t2 9\n");
+    for (const char* numbers : {"1 2 3 4 5", "6 7 8 9 10", "11 12 13 14 15"})
+        ASSERT_EQ(Run({"grilles", "ajouter", "2", numbers, "1 2"}).status, 0);
+    EXPECT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).out,
+              "grille\t0\t1\t3 12 25 31 40 49\t-\n");
+
+    auto deleted = Run({"grilles", "supprimer", "2", "2"});
+    EXPECT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(deleted.out, "");
+    EXPECT_EQ(Listed(), "grille\t0\t1\t3 12 25 31 40 49\t-\n"
+                        "grille\t2\t1\t5 17 22 38 44\t2 9\n"
+                        "grille\t2\t2\t6 7 8 9 10\t1 2\n"
+                        "grille\t2\t3\t11 12 13 14 15\t1 2\n");
+
+    auto missing = Run({"grilles", "supprimer", "2", "4"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("La grille 4 n'existe pas : ce jeu a 3 grilles\n"),
+              std::string::npos);
+}
+
+TEST_F(CliGridsTest, AGridTheEditorRefusesChangesNothing) {
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "1 2 3 4 5 6"}).status, 0);
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"0", "1 2 3 4 5 6 7 8 9 10 11"}, "Vous ne pouvez pas sélectionner plus de dix numéros\n"},
+        {{"2", "1 2 3 4 5 6 7 8 9", "1 2 3"},
+         "Vous ne pouvez pas sélectionner plus de 2 étoiles\n"},
+        {{"3", "1 2 3 4 5"}, "Une grille compte au moins 5 numéros et 1 N° Chance\n"},
+        {{"5", "1 2 3 4 51", "1 2"}, "Le numéro 51 est hors du jeu (de 1 à 50)\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"grilles", "ajouter"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        auto result = Run(args);
+        EXPECT_EQ(result.status, 1) << c.message;
+        EXPECT_EQ(result.err, c.message);
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(Listed(), "grille\t0\t1\t1 2 3 4 5 6\t-\n");
+
+    const std::vector<std::vector<std::string>> usage = {
+        {"grilles", "ajouter", "6", "1 2 3 4 5 6"},
+        {"grilles", "ajouter", "0", "1 2 x 4 5 6"},
+        {"grilles", "ajouter", "0"},
+        {"grilles", "supprimer", "0"},
+        {"grilles", "supprimer", "0", "un"},
+        {"grilles", "exporter"},
+        {"grilles", "importer", "a", "b"},
+        {"grilles", "inconnue"},
+    };
+    for (const auto& args : usage)
+        EXPECT_EQ(Run(args).status, 2) << testing::PrintToString(args);
+}
+
+TEST_F(CliGridsTest, ExporterThenImporterGivesEveryGameItsGridsBack) {
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).status, 0);
+    ASSERT_EQ(Run({"grilles", "ajouter", "2", "5 17 22 38 44", "2 9"}).status, 0);
+    ASSERT_EQ(Run({"grilles", "ajouter", "5", "1 2 3 4 5 6", "1 2 3 4 5 6 7 8 9 10 11"}).status, 0);
+    const std::string before = Listed();
+
+    auto exported = Run({"grilles", "exporter", "mes.vavuze"});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, "Grilles exporté dans " + (work / "mes.vavuze").string() + "\n");
+    EXPECT_EQ(std::filesystem::file_size(work / "mes.vavuze"), 29u + 10 + 20 + 4 + 22);
+
+    ASSERT_EQ(Run({"grilles", "supprimer", "5", "1"}).status, 0);
+    ASSERT_EQ(Run({"grilles", "ajouter", "1", "1 2 3 4 5 6"}).status, 0);
+    auto imported = Run({"grilles", "importer", "mes.vavuze"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Grilles importés\n");
+    EXPECT_EQ(Listed(), before);
+    // The profile's copy follows the import.
+    EXPECT_EQ(SettingsStore(SettingsFile())
+                  .ReadInteger("\\Software\\VELMORA\\QUINTARO\\GRILLES\\SLOTO", "nb"),
+              0);
+}
+
+TEST_F(CliGridsTest, AFileThatCannotBeReadOrWrittenChangesNothing) {
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).status, 0);
+    test::WriteFile(work / "autre.vavuze", "DQUINTARo");
+    test::WriteFile(work / "abime.vavuze", "DQUINTARO" + std::string(4, '\xFF'));
+    struct Case {
+        const char* file;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"autre.vavuze", "Le fichier " + (work / "autre.vavuze").string() +
+                             " n'est pas un fichier Quintaro valide\n"},
+        {"absent.vavuze", "Le fichier " + (work / "absent.vavuze").string() +
+                              " n'est pas un fichier Quintaro valide\n"},
+        {"abime.vavuze", "Le fichier " + (work / "abime.vavuze").string() + " est corrompu\n"},
+    };
+    for (const Case& c : cases) {
+        auto result = Run({"grilles", "importer", c.file});
+        EXPECT_EQ(result.status, 1) << c.file;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(Listed(), "grille\t0\t1\t3 12 25 31 40 49\t-\n");
+
+    auto unwritable = Run({"grilles", "exporter", "absent/mes.vavuze"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.out, "");
+    EXPECT_NE(unwritable.err.find("Impossible d'écrire le fichier \"" +
+                                  (work / "absent" / "mes.vavuze").string() + "\""),
+              std::string::npos);
+}
+
+TEST_F(CliGridsTest, TheProfilesCopyFollowsOnlyWhenTheSettingAsksForIt) {
+    const std::string loto = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO";
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).status, 0);
+    EXPECT_EQ(SettingsStore(SettingsFile()).ReadInteger(loto, "nb"), 1);
+    {
+        SettingsStore settings(SettingsFile());
+        settings.WriteInteger(kConfigurationKey, "sauveBoule", 0);
+        settings.Save();
+    }
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "1 2 3 4 5 6"}).status, 0);
+    EXPECT_EQ(SettingsStore(SettingsFile()).ReadInteger(loto, "nb"), 1);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "gui/stats/frm_statistique.h"
 #include "gui/ui/dialogs.h"
 #include "gui/ui/ox_angle_label.h"
+#include "gui/ui/ox_panel.h"
 #include "gui/update/frm_import_progress.h"
 #include "gui/update/frm_maj.h"
 #include "gui/winnings/frm_calcul.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMouseEvent>
@@ -96,16 +96,12 @@ void TfrmMaitre::BuildMenu() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    pnlMenu_ = new QFrame(central);
+    pnlMenu_ = new TOxPanel(central);
     pnlMenu_->setObjectName(QStringLiteral("pnlMenu"));
-    pnlMenu_->setFrameShape(QFrame::StyledPanel);
-    pnlMenu_->setAutoFillBackground(true);
     pnlMenu_->installEventFilter(this);
 
-    pnlActiveMenu_ = new QFrame(pnlMenu_);
+    pnlActiveMenu_ = new TOxPanel(pnlMenu_);
     pnlActiveMenu_->setObjectName(QStringLiteral("pnlActiveMenu"));
-    pnlActiveMenu_->setFrameShape(QFrame::Panel);
-    pnlActiveMenu_->setFrameShadow(QFrame::Raised);
     pnlActiveMenu_->setCursor(Qt::PointingHandCursor);
     pnlActiveMenu_->installEventFilter(this);
 

@@ -9,7 +9,6 @@
 #include <array>
 #include <memory>
 
-class QFrame;
 class QMdiArea;
 class QToolButton;
 
@@ -26,6 +25,7 @@ class TfrmSplash;
 class TfrmStatistique;
 class TfrmTirage;
 class TOxAngleLabel;
+class TOxPanel;
 class ViewWindow;
 
 // The main window: the frame of the views, with the collapsible side menu. Its creation
@@ -86,8 +86,8 @@ private:
     CurrentSettings current_;
     TfrmSplash* splash_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
-    QFrame* pnlMenu_ = nullptr;
-    QFrame* pnlActiveMenu_ = nullptr;
+    TOxPanel* pnlMenu_ = nullptr;
+    TOxPanel* pnlActiveMenu_ = nullptr;
     TOxAngleLabel* lblMenu_ = nullptr;
     std::array<QToolButton*, 8> menuButtons_{};
     QTimer menuTimer_;  // Timer1: closes the automatic menu once the pointer has left it

@@ -6,6 +6,7 @@
 #include "core/update/network_fetcher.h"
 #include "gui/ui/dialogs.h"
 #include "gui/ui/log_pane.h"
+#include "gui/ui/picture_button.h"
 #include "gui/ui/regional_format.h"
 #include "gui/ui/view_host.h"
 #include "gui/update/extraction_progress_form.h"
@@ -25,20 +26,6 @@ namespace quintaro {
 
 namespace {
 
-QToolButton* PictureButton(QWidget* parent, const QString& icon, const QString& caption, int top) {
-    auto* button = new QToolButton(parent);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    // The caption fits the button's width in one line.
-    QFont font = button->font();
-    font.setPixelSize(10);
-    button->setFont(font);
-    button->setGeometry(8, top, 121, 65);
-    return button;
-}
-
 std::optional<std::string> OpenDialog(QWidget* parent, const std::string& fileName) {
     // One filter whose description and pattern are both the results file's name.
     const QString name = QString::fromStdString(fileName);
@@ -55,15 +42,6 @@ std::string RegionalCurrency(double euros) {
 
 std::string RegionalDate(double dayCount) {
     return ShortDateText(dayCount).toStdString();
-}
-
-bool AskYesNo(QWidget* parent, const std::string& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"),
-                    QString::fromStdString(question), QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    box.exec();
-    return box.clickedButton() == yes;
 }
 
 } // namespace
@@ -83,9 +61,9 @@ TfrmMaj::TfrmMaj(ViewHost& host, TfrmProgress& progress)
     auto* panel = new QFrame(page);
     panel->setFixedWidth(137);
     cmdMajNew_ = PictureButton(panel, QStringLiteral(":/icons/maj.svg"),
-                               QStringLiteral("MAj nouveaux Tirages"), 8);
+                               QStringLiteral("MAj nouveaux Tirages"), QRect(8, 8, 121, 65));
     cmdMajtotal_ = PictureButton(panel, QStringLiteral(":/icons/majtotal.svg"),
-                                 QStringLiteral("Maj Total"), 80);
+                                 QStringLiteral("Maj Total"), QRect(8, 80, 121, 65));
     connect(cmdMajNew_, &QToolButton::clicked, this, &TfrmMaj::cmdMajNewClick);
     connect(cmdMajtotal_, &QToolButton::clicked, this, &TfrmMaj::cmdMajtotalClick);
 
