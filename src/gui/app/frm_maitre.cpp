@@ -82,7 +82,12 @@ TfrmMaitre::TfrmMaitre(const std::filesystem::path& appDir, const std::filesyste
     }
 }
 
-TfrmMaitre::~TfrmMaitre() = default;
+TfrmMaitre::~TfrmMaitre() {
+    // The views are deleted with the widgets, once this window is no more than a QWidget:
+    // the state changes of their closing must not reach it then.
+    for (QMdiSubWindow* view : mdiArea_->subWindowList())
+        view->disconnect(this);
+}
 
 void TfrmMaitre::SplashMessage(const std::string& text) {
     splash_->SplashMessage(text);
