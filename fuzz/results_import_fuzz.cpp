@@ -1,0 +1,100 @@
+// A results file imported as the update imports it: into a database of its own in the
+// workspace, through the demo catalogue's column mapping, then the statistics and the prize
+// amounts computed over what it stored. The first byte picks the game (its value modulo 6),
+// the rest is the file.
+#include "core/app/startup.h"
+#include "core/base/app_paths.h"
+#include "core/update/results_import.h"
+#include "core/winnings/combination_table.h"
+#include "fuzz_support.h"
+
+#include <fstream>
+
+using namespace quintaro;
+
+namespace {
+
+class Silent : public StartupHost, public UpdateLog, public ImportProgress {
+public:
+    void SplashMessage(const std::string&) override {}
+    void ProcessPendingMessages() override {}
+    std::size_t Append(const std::string&) override { return lines_++; }
+    void Replace(std::size_t, const std::string&) override {}
+    std::size_t LineCount() const override { return lines_; }
+    void Start(int) override {}
+    void Step(int) override {}
+    void Finish() override {}
+
+private:
+    std::size_t lines_ = 0;
+};
+
+// An installation in the workspace and the data store the start-up makes of it.
+struct Installation {
+    Installation() : settings(fuzz::Workspace() / "settings.reg") {
+        const std::filesystem::path dir = fuzz::Workspace();
+        std::filesystem::copy_file(QUINTARO_DEMO_CATALOGUE, CatalogueIniPathIn(dir));
+        const CombinationTable tables = CombinationTable::FromRules();
+        std::ofstream(CombinationTablesPathIn(dir), std::ios::binary)
+            .write(reinterpret_cast<const char*>(tables.Bytes().data()),
+                   static_cast<std::streamsize>(tables.Bytes().size()));
+        app.appDir = app.workDir = dir;
+        app.settings = &settings;
+        app.dialogs = {[](const std::string&) {}, [](const std::string&) {}};
+        fuzz::Require(RunStartupSequence(app, host).ok, "the start-up failed");
+    }
+    Tmd& md() { return *app.md; }
+
+    std::int64_t Count(const std::string& sql) {
+        auto q = md().Connection().Prepare(sql);
+        q.Next();
+        return q.Int(0);
+    }
+    std::int64_t Draws() { return Count("select count(*) from listetirage"); }
+
+    // Imports the file of the game as the update does; false when it was rolled back.
+    bool Import(int type) {
+        md().LastDrawReference();
+        ResultsImport import(md(), app.catalogue, host, host);
+        import.SetLastStoredDate(md().LastDrawDate(type));
+        import.LoadResultsFile(type);
+        return import.ImportNewDraws(type);
+    }
+
+    SettingsStore settings;
+    AppContext app;
+    Silent host;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Installation installation;
+    if (size == 0)
+        return 0;
+    const int type = data[0] % kGameTypeCount;
+    fuzz::WriteInput(installation.app.catalogue.SourceCatalogue[static_cast<std::size_t>(type)].csv,
+                     data + 1, size - 1);
+
+    const bool imported = installation.Import(type);
+    const std::int64_t draws = installation.Draws();
+    // The file is stored whole or not at all, and nothing stored points at a missing draw.
+    fuzz::Require(imported || draws == 0, "a rolled-back import left draws");
+    for (const char* orphans :
+         {"select count(*) from listeboules where reftirage not in (select reftirage from "
+          "listetirage)",
+          "select count(*) from listegain where reftirage not in (select reftirage from "
+          "listetirage)",
+          "select count(*) from listejoker where fkreftirage not in (select reftirage from "
+          "listetirage)"})
+        fuzz::Require(installation.Count(orphans) == 0, "rows of a draw that is not stored");
+    installation.md().ComputeStatistics();
+    installation.md().LoadPrizeAmounts();
+    // What is stored is never added again.
+    if (imported) {
+        fuzz::Require(installation.Import(type), "a second import of the same file failed");
+        fuzz::Require(installation.Draws() == draws, "a second import added draws");
+    }
+    installation.md().ClearDrawTables();
+    return 0;
+}
