@@ -7,6 +7,7 @@
 #include "core/update/results_import.h"
 #include "core/winnings/combination_table.h"
 #include "fuzz_support.h"
+#include "support/recording_update.h"
 
 #include <fstream>
 
@@ -14,19 +15,10 @@ using namespace quintaro;
 
 namespace {
 
-class Silent : public StartupHost, public UpdateLog, public ImportProgress {
+class SilentStart : public StartupHost {
 public:
     void SplashMessage(const std::string&) override {}
     void ProcessPendingMessages() override {}
-    std::size_t Append(const std::string&) override { return lines_++; }
-    void Replace(std::size_t, const std::string&) override {}
-    std::size_t LineCount() const override { return lines_; }
-    void Start(int) override {}
-    void Step(int) override {}
-    void Finish() override {}
-
-private:
-    std::size_t lines_ = 0;
 };
 
 // An installation in the workspace and the data store the start-up makes of it.
@@ -55,7 +47,8 @@ struct Installation {
     // Imports the file of the game as the update does; false when it was rolled back.
     bool Import(int type) {
         md().LastDrawReference();
-        ResultsImport import(md(), app.catalogue, host, host);
+        test::RecordingUpdate log;
+        ResultsImport import(md(), app.catalogue, log, log);
         import.SetLastStoredDate(md().LastDrawDate(type));
         import.LoadResultsFile(type);
         return import.ImportNewDraws(type);
@@ -63,7 +56,7 @@ struct Installation {
 
     SettingsStore settings;
     AppContext app;
-    Silent host;
+    SilentStart host;
 };
 
 } // namespace

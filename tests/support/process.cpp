@@ -95,12 +95,9 @@ ProcessResult Collect(pid_t pid, int out, int err) {
     return result;
 }
 
-} // namespace
-
-ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& workDir,
-                         const std::vector<std::string>& environment,
-                         std::optional<std::uint64_t> fileSizeLimit) {
+// Forks a child that runs `child` with the writing ends of two pipes, for its standard output
+// and error, and never returns from it; collects what it wrote and its exit status.
+ProcessResult RunChild(const std::function<void(int out, int err)>& child) {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0)
         throw std::runtime_error("pipe failed");
@@ -110,39 +107,39 @@ ProcessResult RunProcess(const std::filesystem::path& program, const std::vector
     if (pid == 0) {
         close(out[0]);
         close(err[0]);
-        Exec(program, args, workDir, environment, out[1], err[1], fileSizeLimit);
+        child(out[1], err[1]);
+        _exit(127);
     }
     close(out[1]);
     close(err[1]);
     return Collect(pid, out[0], err[0]);
 }
 
+} // namespace
+
+ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& workDir,
+                         const std::vector<std::string>& environment,
+                         std::optional<std::uint64_t> fileSizeLimit) {
+    return RunChild([&](int out, int err) {
+        Exec(program, args, workDir, environment, out, err, fileSizeLimit);
+    });
+}
+
 std::optional<std::string> RunForked(const std::function<std::string()>& body,
                                      std::optional<std::uint64_t> fileSizeLimit) {
-    int out[2], err[2];
-    if (pipe(out) != 0 || pipe(err) != 0)
-        throw std::runtime_error("pipe failed");
-    pid_t pid = fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        close(out[0]);
-        close(err[0]);
-        close(err[1]);
+    const ProcessResult result = RunChild([&](int out, int) {
         LimitFileSize(fileSizeLimit);
         const std::string text = body();
         for (std::size_t done = 0; done < text.size();) {
-            const ssize_t n = write(out[1], text.data() + done, text.size() - done);
+            const ssize_t n = write(out, text.data() + done, text.size() - done);
             if (n <= 0)
                 _exit(1);
             done += static_cast<std::size_t>(n);
         }
         // Nothing of the test process runs at its exit: no destructor, no report.
         _exit(0);
-    }
-    close(out[1]);
-    close(err[1]);
-    const ProcessResult result = Collect(pid, out[0], err[0]);
+    });
     if (result.status != 0)
         return std::nullopt;
     return result.out;
