@@ -41,7 +41,7 @@ public:
             std::filesystem::copy_file(demo / name, dir_ / name);
         LoadSourceCatalogue(catalogue_, dir_ / "quintaro.INI");
         settings_ = std::make_unique<SettingsStore>(dir_ / "settings.reg");
-        md_ = std::make_unique<Tmd>(dir_, dir_, catalogue_, *settings_, UserDialogs{});
+        md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_, *settings_, UserDialogs{});
         md_->Connect();
         md_->RegenerateDatabase();
     }

@@ -52,7 +52,7 @@ public:
             .write(reinterpret_cast<const char*>(table.Bytes().data()), CombinationTable::kSize);
         LoadSourceCatalogue(catalogue_, dir_ / "quintaro.INI");
         settings_ = std::make_unique<SettingsStore>(dir_ / "settings.reg");
-        md_ = std::make_unique<Tmd>(dir_, dir_, catalogue_, *settings_, UserDialogs{});
+        md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_, *settings_, UserDialogs{});
         md_->Connect();
         md_->RegenerateDatabase();
         md_->LoadCombinationTables();

@@ -2,6 +2,7 @@
 // workspace, through the demo catalogue's column mapping, then the statistics and the prize
 // amounts computed over what it stored. The first byte picks the game (its value modulo 6),
 // the rest is the file.
+#include "core/app/installation.h"
 #include "core/app/startup.h"
 #include "core/base/app_paths.h"
 #include "core/update/results_import.h"
@@ -30,7 +31,7 @@ struct Installation {
         std::ofstream(CombinationTablesPathIn(dir), std::ios::binary)
             .write(reinterpret_cast<const char*>(tables.Bytes().data()),
                    static_cast<std::streamsize>(tables.Bytes().size()));
-        app.appDir = app.workDir = dir;
+        app.where = InstallationIn(dir, dir);
         app.settings = &settings;
         app.dialogs = {[](const std::string&) {}, [](const std::string&) {}};
         fuzz::Require(RunStartupSequence(app, host).ok, "the start-up failed");

@@ -46,29 +46,17 @@ foreach(source IN LISTS sources)
       set(allowed FALSE)
     elseif(line MATCHES "^#include \"([^\"]+)\"")
       locate("${CMAKE_MATCH_1}" to_target to_folder)
-      if(to_target STREQUAL "core")
-        if(from_target STREQUAL "core"
-           AND rank_core_${to_folder} GREATER rank_core_${from_folder})
-          set(allowed FALSE)
-        elseif(from_target STREQUAL "core" AND NOT to_folder STREQUAL from_folder
-               AND rank_core_${to_folder} EQUAL rank_core_${from_folder})
+      if(to_target STREQUAL from_target AND DEFINED rank_${to_target}_${to_folder})
+        # Within a target: the same folder, or a lower layer.
+        if(NOT to_folder STREQUAL from_folder
+           AND NOT rank_${to_target}_${to_folder} LESS rank_${from_target}_${from_folder})
           set(allowed FALSE)
         endif()
-      elseif(to_target STREQUAL "gui")
-        if(NOT from_target STREQUAL "gui")
-          set(allowed FALSE)
-        elseif(rank_gui_${to_folder} GREATER rank_gui_${from_folder})
-          set(allowed FALSE)
-        elseif(NOT to_folder STREQUAL from_folder
-               AND rank_gui_${to_folder} EQUAL rank_gui_${from_folder})
-          set(allowed FALSE)
-        endif()
-      elseif(to_target STREQUAL "cli")
-        if(NOT from_target STREQUAL "cli")
-          set(allowed FALSE)
-        endif()
-      else()
-        # Every include of ours names its layer from src/.
+      elseif(NOT (to_target STREQUAL "core" OR to_target STREQUAL from_target))
+        # The programs stand over core; nothing else is included across targets, and every
+        # include of ours names its layer from src/.
+        set(allowed FALSE)
+      elseif(to_target STREQUAL "core" AND NOT DEFINED rank_core_${to_folder})
         set(allowed FALSE)
       endif()
     endif()

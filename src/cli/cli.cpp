@@ -1,8 +1,8 @@
 #include "cli/cli.h"
 
-#include "core/base/text_util.h"
 #include "cli/cli_session.h"
 #include "core/base/day_count.h"
+#include "core/base/text_util.h"
 #include "core/winnings/period_winnings.h"
 
 #include <map>
@@ -22,7 +22,8 @@ constexpr const char* kUsage =
     "\n"
     "Commandes :\n"
     "  demarrage               exécute la séquence de démarrage et affiche ses étapes\n"
-    "  gains TYPE DEBUT FIN    gains des grilles d'un jeu entre deux dates (jj/mm/aaaa)\n"
+    "  gains TYPE DEBUT FIN    gains des grilles d'un jeu entre deux dates (jj/mm/aaaa),\n"
+    "                          puis leurs mises et le solde\n"
     "  tirage REF              gains des grilles pour un tirage\n"
     "  grilles lister [TYPE]   les grilles enregistrées\n"
     "  maj [--mode internet|fichiers] [--dossier DOSSIER]\n"
@@ -46,7 +47,7 @@ private:
 };
 
 Invocation Parse(const std::vector<std::string>& args, const CliEnvironment& env) {
-    Invocation inv{env.defaultAppDir, {}, {}};
+    Invocation inv{env.folders.appDir, {}, {}};
     std::size_t i = 0;
     for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
         if (args[i] == "--app-dir" && i + 1 < args.size())
@@ -78,8 +79,9 @@ std::unique_ptr<Session> Start(const Invocation& inv, const CliEnvironment& env,
     if (!session->settings.DamageNotice().empty())
         err << session->settings.DamageNotice() << '\n';
     AppContext& app = session->app;
-    app.appDir = inv.appDir;
-    app.workDir = env.workDir;
+    InstallationEnvironment folders = env.folders;
+    folders.appDir = inv.appDir;
+    app.where = LocateInstallation(folders);
     app.settings = &session->settings;
     auto print = [&err](const std::string& text) { err << WithUnixLineBreaks(text) << '\n'; };
     app.dialogs = {print, print};
@@ -133,7 +135,6 @@ void DetailRow(std::ostream& out, std::int32_t type, std::int32_t reftirage, dou
               HasSecondSet(type) ? Cells(w.secondNumbers, w.secondMarks) : "-",
               std::to_string(w.matched), std::to_string(SecondIndex(type, w)), Amount(w.prize)});
 }
-
 
 } // namespace cli
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/installation.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <string>
@@ -7,10 +9,10 @@
 
 namespace quintaro {
 
-// What the companion program takes from its process, passed in.
+// What the companion program takes from its process, passed in: its folders (the option
+// --app-dir of the command line goes into `folders.appDir`) and the settings file.
 struct CliEnvironment {
-    std::filesystem::path defaultAppDir; // the executable's directory
-    std::filesystem::path workDir;       // where the database lies
+    InstallationEnvironment folders;
     std::filesystem::path settingsFile;
 };
 

@@ -40,6 +40,10 @@ int Gains(const Invocation& inv, const CliEnvironment& env, std::ostream& out, s
                 Row(out, {"resume", std::to_string(matched), std::to_string(second),
                           std::to_string(cell.count), Amount(cell.amount)});
     Row(out, {"total", Amount(result.total)});
+    const PeriodBalance balance = md.ComputePeriodBalance(type, result);
+    Row(out, {"mises", Amount(balance.stake)});
+    Row(out, {"solde", Amount(balance.balance)});
+    Row(out, {"sans-prix", std::to_string(balance.drawsWithoutPrice)});
     return 0;
 }
 

@@ -1,8 +1,8 @@
 // The companion's update commands, maj and maj-total.
-#include "core/base/app_paths.h"
-#include "core/settings/configuration_settings.h"
-#include "core/base/text_util.h"
 #include "cli/cli_session.h"
+#include "core/base/app_paths.h"
+#include "core/base/text_util.h"
+#include "core/settings/configuration_settings.h"
 #include "core/update/network_fetcher.h"
 #include "core/update/update_driver.h"
 

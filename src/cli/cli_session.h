@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/app/startup.h"
 #include "cli/cli.h"
+#include "core/app/startup.h"
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ struct UsageError {
 };
 
 struct Invocation {
-    std::filesystem::path appDir;
+    std::optional<std::filesystem::path> appDir;
     std::string command;
     std::vector<std::string> args;
 };

@@ -20,9 +20,10 @@ int Stat(const Invocation& inv, const CliEnvironment& env, std::ostream& out, st
     series.push_back(JokerSeries(type));
     for (std::int32_t s : series)
         for (const StatRow& row : session->md().Stats().Rows(s))
-            Row(out, {"stat", std::to_string(s), std::to_string(row.boule),
-                      std::to_string(row.nbSortie), FormatFixed(row.pourcentage, 4),
-                      FormatDayCount(row.date), std::to_string(row.tir), std::to_string(row.ecart)});
+            Row(out,
+                {"stat", std::to_string(s), std::to_string(row.boule), std::to_string(row.nbSortie),
+                 FormatFixed(row.pourcentage, 4), FormatDayCount(row.date), std::to_string(row.tir),
+                 std::to_string(row.ecart)});
     return 0;
 }
 

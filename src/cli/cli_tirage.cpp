@@ -1,5 +1,6 @@
 // The companion's winnings of one draw.
 #include "cli/cli_session.h"
+#include "core/base/currency.h"
 #include "core/base/quintaro_error.h"
 #include "core/winnings/draw_summary.h"
 
@@ -19,10 +20,13 @@ int Tirage(const Invocation& inv, const CliEnvironment& env, std::ostream& out, 
     if (!draw)
         throw QuintaroError("Le tirage " + inv.args[0] + " n'existe pas");
     md.LoadGrids();
-    const TgrilleGagnante winners = md.MatchGridsForDraw(ref, draw->type);
+    // What the draws view shows of the draw, the summary line in the French format.
+    const TgrilleGagnante& winners = md.EvaluateDraw(ref, draw->type).currentWinningGrids;
     for (const WinningGrid& w : winners)
         DetailRow(out, draw->type, ref, draw->date, draw->n_sem, draw->n_tir, w);
-    Row(out, {"ligne", DrawWinningsSummary(winners, ',', ' ')});
+    Row(out, {"ligne", DrawWinningsSummary(winners, [](double amount) {
+                  return FormatGroupedAmount(amount, ',', ' ');
+              })});
     return 0;
 }
 

@@ -368,7 +368,7 @@ protected:
             {kDatabase, companion.DatabaseFile()},
             {kSettings, companion.SettingsFile()},
             {kSettingsAside, companion.SettingsFile().string() + ".endommage"},
-            {kResultsFile, companion.ResultsFile("loto.csv")},
+            {kResultsFile, companion.DownloadedFile("loto.csv")},
         };
         std::set<std::string> keys;
         for (const auto& [change, file] : files)
@@ -447,7 +447,7 @@ TEST_P(BadInputTest, EndsWithItsMessageAndStatusAndChangesNothingElse) {
 
     EXPECT_EQ(result.status, input.status) << result.out << result.err;
     const std::string line =
-        Replaced(Replaced(input.line, "{archive}", companion.ArchiveFile("loto.zip").string()),
+        Replaced(Replaced(input.line, "{archive}", companion.DownloadedFile("loto.zip").string()),
                  "{settings}", companion.SettingsFile().string());
     const std::string& stream = input.stream == Stream::Out ? result.out : result.err;
     EXPECT_NE(("\n" + stream).find("\n" + line + "\n"), std::string::npos)

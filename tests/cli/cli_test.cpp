@@ -1,6 +1,7 @@
 #include "core/db/sqlite_db.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/user_folders.h"
 #include "support/zip_maker.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,10 @@ protected:
     CliTest() { test::WriteInstallation(app.path()); }
     test::ProcessResult Run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--app-dir", app.path().string()});
-        return test::RunProcess(QUINTARO_CLI_PATH, args, work.path(),
-                                {"XDG_CONFIG_HOME=" + config.path().string()});
+        return test::RunProcess(QUINTARO_CLI_PATH, args, work.path(), user.Environment());
     }
-    test::TempDir app, work, config;
+    test::TempDir app, work;
+    test::UserFolders user;
 };
 
 TEST_F(CliTest, DemarrageBuildsTheDatabaseThenFindsItConforming) {
@@ -26,7 +27,7 @@ TEST_F(CliTest, DemarrageBuildsTheDatabaseThenFindsItConforming) {
     EXPECT_EQ(first.out, "Démarrage\nbase non conforme\nBase régénérée\nChargement des données\n"
                          "Données Chargées \nDémarrage OK\n");
     EXPECT_EQ(first.err, "");
-    EXPECT_TRUE(std::filesystem::exists(work / "quintaro.sdb"));
+    EXPECT_TRUE(std::filesystem::exists(user.Database()));
 
     auto second = Run({"demarrage"});
     EXPECT_EQ(second.status, 0) << second.err;
@@ -54,19 +55,19 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageText) {
 }
 
 TEST_F(CliTest, DefaultInstallationIsTheExecutablesDirectory) {
-    auto result = test::RunProcess(QUINTARO_CLI_PATH, {"demarrage"}, work.path(),
-                                   {"XDG_CONFIG_HOME=" + config.path().string()});
+    auto result =
+        test::RunProcess(QUINTARO_CLI_PATH, {"demarrage"}, work.path(), user.Environment());
     // The build places the demo catalogue beside the executable.
     EXPECT_EQ(result.status, 0) << result.err;
 }
 
 TEST_F(CliTest, DamagedSettingsFileIsReportedAndSetAside) {
-    std::filesystem::create_directories(config / "quintaro");
-    test::WriteFile(config / "quintaro" / "settings.reg", "garbage");
+    std::filesystem::create_directories(user.config / "quintaro");
+    test::WriteFile(user.SettingsFile(), "garbage");
     auto result = Run({"demarrage"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.err.find("mis de côté"), std::string::npos);
-    EXPECT_EQ(test::ReadFile(config / "quintaro" / "settings.reg.endommage"), "garbage");
+    EXPECT_EQ(test::ReadFile(user.config / "quintaro" / "settings.reg.endommage"), "garbage");
 }
 
 } // namespace
@@ -81,7 +82,7 @@ protected:
     void SetUp() override {
         ASSERT_EQ(Run({"demarrage"}).status, 0);
         SqlConnection db;
-        db.Open(work / "quintaro.sdb");
+        db.Open(user.Database());
         const char* statements[] = {
             // Loto: 1 2 3 4 5 6 (3 + complementary), 1 2 3 10 11 12 (3), 20..25 (nothing).
             "insert into listegrille values (1, 0, 1), (1, 0, 2), (1, 0, 3), (1, 0, 4), (1, 0, 5), "
@@ -114,11 +115,27 @@ TEST_F(CliWinningsTest, GainsPrintsDetailsCategoriesAndTotal) {
                           "detail\t2\t18/03/2023\t22\t1\t101 102 103 10 11 12\t-\t3\t0\t1.25\n"
                           "resume\t3\t0\t2\t6.75\n"
                           "resume\t3\t1\t2\t1244.50\n"
-                          "total\t1251.25\n");
+                          "total\t1251.25\n"
+                          "mises\t0.00\n"
+                          "solde\t1251.25\n"
+                          "sans-prix\t2\n");
     EXPECT_NE(result.err.find("Démarrage OK"), std::string::npos);
 
     auto none = Run({"gains", "2", "01/01/1976", "31/12/2030"});
-    EXPECT_EQ(none.out, "total\t0.00\n");
+    EXPECT_EQ(none.out, "total\t0.00\nmises\t0.00\nsolde\t0.00\nsans-prix\t0\n");
+}
+
+TEST_F(CliWinningsTest, GainsCountsTheStakeOfEachDrawAtTheCataloguesPrice) {
+    auto Tail = [](const std::string& out) { return out.substr(out.find("total")); };
+    // Three simple Loto grids: 2,00 on 15/03/2023, 2,20 from the 17th.
+    test::WriteFile(app / "quintaro.INI",
+                    test::SixGameCatalogue() + "[prix]\nprix0=15/03/2023 2,00; 17/03/2023 2.20\n");
+    EXPECT_EQ(Tail(Run({"gains", "0", "01/01/1976", "31/12/2030"}).out),
+              "total\t1251.25\nmises\t12.60\nsolde\t1238.65\nsans-prix\t0\n");
+    test::WriteFile(app / "quintaro.INI",
+                    test::SixGameCatalogue() + "[prix]\nprix0=16/03/2023 2,20\n");
+    EXPECT_EQ(Tail(Run({"gains", "0", "01/01/1976", "31/12/2030"}).out),
+              "total\t1251.25\nmises\t6.60\nsolde\t1244.65\nsans-prix\t1\n");
 }
 
 TEST_F(CliWinningsTest, TiragePrintsTheDrawsWinningGridsAndTheSummaryLine) {
@@ -177,7 +194,7 @@ protected:
                                              "15/03/2023;2023021;8;9;10;11;12;13;14;3;2\n");
     }
     std::vector<std::string> Import(int added) {
-        return {" Traitement de " + (app / "loto.csv").string(),
+        return {" Traitement de " + (user.Results() / "loto.csv").string(),
                 " Il y a 3 enregistrements",
                 " Ajout terminé",
                 " Mise à jour du Loto terminée ajout de " + std::to_string(added) +
@@ -226,14 +243,14 @@ TEST_F(CliUpdateTest, MajExitsThreeWhenAStepFailed) {
         {"statistics", good, true, 3, "/!\\ Erreur lors du calcul des statistiques /!\\"},
     };
     for (const Case& c : cases) {
-        std::filesystem::remove(work / "quintaro.sdb");
+        std::filesystem::remove(user.Database());
         std::filesystem::remove(folder / "loto.csv");
         if (!c.file.empty())
             test::WriteFile(folder / "loto.csv", c.file);
         if (c.jokerWithALetter) {
             ASSERT_EQ(Run({"demarrage"}).status, 0);
             SqlConnection db;
-            db.Open(work / "quintaro.sdb");
+            db.Open(user.Database());
             db.Execute("insert into listetirage values (90, 40000, 1, 1, 2, 1, 2, 3, 4, 5, 6, 7)");
             db.Execute("insert into listejoker values (90, '12A4567', 0)");
         }
@@ -291,7 +308,7 @@ TEST_F(CliUpdateTest, MajInTheInternetModeFetchesFileAddresses) {
     test::WriteFile(app / "quintaro.INI", ini);
     auto result = Run({"maj", "--mode", "internet"});
     EXPECT_EQ(result.status, 0) << result.err;
-    const std::string dest = (app / "loto.zip").string();
+    const std::string dest = (user.Results() / "loto.zip").string();
     auto expected = Import(2);
     expected.insert(expected.begin(),
                     {"Téléchargement de " + dest + " OK", " Décompression de " + dest + " OK"});

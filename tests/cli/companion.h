@@ -2,6 +2,7 @@
 
 #include "support/process.h"
 #include "support/temp_dir.h"
+#include "support/user_folders.h"
 
 #include <chrono>
 #include <cstdint>
@@ -13,20 +14,17 @@
 
 namespace quintaro::test {
 
-// The companion on an installation of its own: the installation folder (catalogue, combination
-// tables, and the archives and results files of an update), the working folder (database) and
-// the user's home (settings), each a folder that the test removes. Where the program keeps each
-// file, and the environment that points it at these folders, are said here alone.
+// The companion on an installation of its own: the installation folder (catalogue and
+// combination tables), the working folder it runs in, and the user's folders (settings,
+// downloads and results files, database), each a folder that the test removes.
 class Companion {
 public:
-    Companion() = default;
-
-    std::vector<std::string> Environment() const;
-    std::filesystem::path DatabaseFile() const;
-    std::filesystem::path SettingsFile() const;
+    std::filesystem::path DatabaseFile() const { return user.Database(); }
+    std::filesystem::path SettingsFile() const { return user.SettingsFile(); }
     // Where an update puts an entry's archive and its results file.
-    std::filesystem::path ArchiveFile(const std::string& name) const;
-    std::filesystem::path ResultsFile(const std::string& name) const;
+    std::filesystem::path DownloadedFile(const std::string& name) const {
+        return user.Results() / name;
+    }
     // The folders, each with a short name, that hold everything the companion reads and writes.
     std::vector<std::pair<std::string, std::filesystem::path>> Places() const;
 
@@ -36,7 +34,8 @@ public:
     // Starts it as Run does and kills it after `delay`; true when it was killed.
     bool RunAndKill(std::vector<std::string> args, std::chrono::microseconds delay) const;
 
-    TempDir app, work, home;
+    TempDir app, work;
+    UserFolders user;
 
 private:
     std::vector<std::string> Arguments(std::vector<std::string> args) const;

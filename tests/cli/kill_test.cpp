@@ -185,6 +185,7 @@ TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
     }
     settings.Save();
     const auto oldDatabase = [this] {
+        std::filesystem::create_directories(Database().parent_path());
         std::filesystem::remove(Database());
         SqlConnection db;
         db.Open(Database());

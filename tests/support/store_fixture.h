@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/datastore/tmd.h"
 #include "core/settings/settings_store.h"
 #include "core/store/catalogue.h"
-#include "core/datastore/tmd.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,14 @@
 #include <vector>
 
 namespace quintaro::test {
+
+// Stores a grid in listegrille under the number `num` of its game.
+void StoreGrid(Tmd& md, int num, int type, const std::vector<int>& numbers,
+               const std::vector<int>& second = {});
+// Stores a draw with its balls and, when given, its prize amounts by rank; returns its
+// reference.
+std::int32_t StoreDraw(Tmd& md, int type, double date, const std::vector<int>& balls,
+                       const std::vector<double>& amounts = {}, int n_tir = 1);
 
 // A data store on a fresh database of the six-game installation, with its combination tables.
 class StoreFixture : public ::testing::Test {

@@ -1,6 +1,5 @@
 #include "core/app/startup.h"
 
-#include "core/base/app_paths.h"
 #include "core/base/quintaro_error.h"
 
 #include <new>
@@ -20,19 +19,23 @@ namespace {
 StartupOutcome RunStartupSequence(AppContext& app, StartupHost& host) {
     host.SplashMessage("Démarrage");
     try {
-        app.md = std::make_unique<Tmd>(app.workDir, app.appDir, app.catalogue, *app.settings,
-                                       app.dialogs);
+        // The folders the program writes to are the user's; they may not exist yet.
+        std::error_code ec;
+        std::filesystem::create_directories(app.where.database.parent_path(), ec);
+        std::filesystem::create_directories(app.where.resultsDir, ec);
+        app.md = std::make_unique<Tmd>(app.where.database, app.where.tables, app.catalogue,
+                                       *app.settings, app.dialogs);
         Tmd& md = *app.md;
         if (!md.Connect())
             Fail(host, "/!\\ Erreur lors de la connexion au moteur de la base de donnée /!\\",
                  md.LastError());
-        LoadSourceCatalogue(app.catalogue, CatalogueIniPathIn(app.appDir));
+        LoadSourceCatalogue(app.catalogue, app.where.catalogue, app.where.resultsDir);
         if (!md.LoadCombinationTables())
             Fail(host, "/!\\ Erreur lors du chargement des tables de calculs /!\\", md.LastError());
         switch (md.CheckSchema()) {
         case SchemaCheck::Conforms:
             host.SplashMessage("base oK ");
-            md.EnsureDrawLookupIndex();
+            md.EnsureDrawLookupIndexes();
             break;
         case SchemaCheck::Differs:
             host.SplashMessage("base non conforme");

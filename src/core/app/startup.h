@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/installation.h"
 #include "core/settings/settings_store.h"
 #include "core/store/catalogue.h"
 #include "core/datastore/tmd.h"
@@ -10,11 +11,10 @@
 
 namespace quintaro {
 
-// What the program runs on: the installation (catalogue, combination tables), the working
-// directory (database), the settings store, and what the start-up builds from them.
+// What the program runs on: the installation's files and folders, the settings store, and
+// what the start-up builds from them.
 struct AppContext {
-    std::filesystem::path appDir;
-    std::filesystem::path workDir;
+    Installation where;
     SettingsStore* settings = nullptr;
     UserDialogs dialogs;
 

@@ -25,13 +25,18 @@ std::string ExecutableName() {
     return std::filesystem::read_symlink("/proc/self/exe", ec).filename().string();
 }
 
+std::filesystem::path UserFolder(std::string_view xdgHome, std::string_view home,
+                                 const char* defaultUnderHome) {
+    const std::filesystem::path base =
+        !xdgHome.empty()
+            ? std::filesystem::path(xdgHome)
+            : std::filesystem::path(home.empty() ? std::string_view(".") : home) / defaultUnderHome;
+    return base / kProgramFileStem;
+}
+
 std::filesystem::path SettingsFilePath(const char* xdgConfigHome, const char* home) {
-    std::filesystem::path base;
-    if (xdgConfigHome && *xdgConfigHome)
-        base = xdgConfigHome;
-    else
-        base = std::filesystem::path(home && *home ? home : ".") / ".config";
-    return base / "quintaro" / "settings.reg";
+    return UserFolder(xdgConfigHome ? xdgConfigHome : "", home ? home : "", ".config") /
+           "settings.reg";
 }
 
 } // namespace quintaro

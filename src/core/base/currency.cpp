@@ -10,14 +10,17 @@ double ToFrancs(double euros) {
     return static_cast<double>(static_cast<long double>(euros) * kFrancsPerEuro);
 }
 
-std::string FormatGroupedAmount(double value, char decimalSeparator, char groupSeparator) {
-    // Nine significant digits first, so a sum of amounts shows its cents, not its binary noise.
+double NineSignificantDigits(double value) {
     char buffer[64];
     const auto nine =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 8);
     double rounded = 0.0;
     std::from_chars(buffer, nine.ptr, rounded);
-    std::string plain = FormatFixed(rounded, 2);
+    return rounded;
+}
+
+std::string FormatGroupedAmount(double value, char decimalSeparator, char groupSeparator) {
+    std::string plain = FormatFixed(NineSignificantDigits(value), 2);
     if (plain == "-0.00")
         plain = "0.00";
 

@@ -1,21 +1,18 @@
 #include "core/datastore/tmd.h"
 
-#include "core/base/app_paths.h"
-
 namespace quintaro {
 
-Tmd::Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
+Tmd::Tmd(const std::filesystem::path& databaseFile, const std::filesystem::path& tablesFile,
          const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs)
-    : catalogue(catalogue), dialogs(std::move(dialogs)),
-      database(workDir / kDatabaseFileName, lastErrorText),
+    : catalogue(catalogue), dialogs(std::move(dialogs)), database(databaseFile, lastErrorText),
       draws(database.Connection(), catalogue, lastErrorText),
       gridStore(database.Connection(), settings),
-      tables(database.Connection(), CombinationTablesPathIn(appDir), lastErrorText),
+      tables(database.Connection(), tablesFile, lastErrorText),
       statistics(database.Connection(), lastErrorText, this->dialogs.message) {}
 
 bool Tmd::RegenerateDatabase() {
     return database.Rebuild([this] {
-        draws.EnsureDrawLookupIndex();
+        draws.EnsureDrawLookupIndexes();
         FillTypeTable();
         gridStore.ImportGridsFromSettings();
     });
@@ -46,6 +43,13 @@ TgrilleGagnante Tmd::MatchGridsForDraw(std::int32_t reference, std::int32_t type
                       tables.Amounts());
 }
 
+const DrawEvaluation& Tmd::EvaluateDraw(std::int32_t reference, std::int32_t type) {
+    evaluation = {};
+    evaluation.prizeRanks = draws.PrizeRankList(reference);
+    evaluation.currentWinningGrids = MatchGridsForDraw(reference, type);
+    return evaluation;
+}
+
 TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
                                           std::int32_t reference, std::int32_t type) const {
     DrawBalls balls{};
@@ -57,8 +61,17 @@ TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& nu
 
 PeriodWinnings Tmd::ComputePeriodWinnings(std::int32_t type, double from, double to,
                                           const PeriodProgress& progress) {
-    return quintaro::ComputePeriodWinnings(SelectDrawsInPeriod(type, from, to), GridsOf(type),
-                                           type, tables, progress);
+    return quintaro::ComputePeriodWinnings(SelectDrawsInPeriod(type, from, to), GridsOf(type), type,
+                                           tables, progress);
+}
+
+PeriodBalance Tmd::ComputePeriodBalance(std::int32_t type, const PeriodWinnings& winnings) const {
+    static const BetPrices none;
+    const auto index = static_cast<std::size_t>(type);
+    const BetPrices& prices = type >= 0 && index < catalogue.SimpleBetPrices.size()
+                                  ? catalogue.SimpleBetPrices[index]
+                                  : none;
+    return quintaro::ComputePeriodBalance(winnings, type, prices);
 }
 
 } // namespace quintaro

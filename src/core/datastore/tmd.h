@@ -6,7 +6,9 @@
 #include "core/store/database_file.h"
 #include "core/store/draw_records.h"
 #include "core/store/grid_store.h"
+#include "core/winnings/draw_summary.h"
 #include "core/winnings/matching.h"
+#include "core/winnings/period_balance.h"
 #include "core/winnings/period_winnings.h"
 #include "core/winnings/prize_tables.h"
 
@@ -32,10 +34,10 @@ struct UserDialogs {
 // operations let failures through.
 class Tmd {
 public:
-    // The database is the file "quintaro.sdb" in workDir: the connection opens it and the
-    // regeneration replaces it, so both always name the same file. The combination tables
-    // are the installation's "quintaro.dat" in appDir. Nothing is opened yet.
-    Tmd(const std::filesystem::path& workDir, const std::filesystem::path& appDir,
+    // The connection opens the database file and the regeneration replaces that very file;
+    // the combination tables are read from the installation's tables file. Nothing is opened
+    // yet.
+    Tmd(const std::filesystem::path& databaseFile, const std::filesystem::path& tablesFile,
         const Catalogue& catalogue, SettingsStore& settings, UserDialogs dialogs);
 
     // Connection and schema.
@@ -78,7 +80,7 @@ public:
         return draws.DrawExists(n_sem, n_tir, date, type);
     }
     double LastDrawDate(std::int32_t type) { return draws.LastDrawDate(type); }
-    void EnsureDrawLookupIndex() { draws.EnsureDrawLookupIndex(); }
+    void EnsureDrawLookupIndexes() { draws.EnsureDrawLookupIndexes(); }
     void OpenDrawList() { draws.OpenDrawList(); }
     void FilterDrawList(std::int32_t index) { draws.FilterDrawList(index); }
     const std::vector<DrawListRow>& DrawList() const { return draws.DrawList(); }
@@ -118,10 +120,18 @@ public:
     TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);
     TgrilleGagnante MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
                                          std::int32_t reference, std::int32_t type) const;
+    // The draws view's evaluation of its selected draw: the prize-rank list read again and the
+    // grids in memory matched; the winning grids stay current until the next evaluation. A
+    // failure leaves them empty and reaches the caller.
+    const DrawEvaluation& EvaluateDraw(std::int32_t reference, std::int32_t type);
+    const TgrilleGagnante& CurrentWinningGrids() const { return evaluation.currentWinningGrids; }
     // The winnings of a game's grids in memory over every stored draw between two dates,
     // both days included.
     PeriodWinnings ComputePeriodWinnings(std::int32_t type, double from, double to,
                                          const PeriodProgress& progress);
+    // What the grids of a computation cost over its draws at the catalogue's prices, and the
+    // balance.
+    PeriodBalance ComputePeriodBalance(std::int32_t type, const PeriodWinnings& winnings) const;
 
 private:
     const GridList& GridsOf(std::int32_t type) const;
@@ -134,6 +144,7 @@ private:
     GridStore gridStore;
     PrizeTables tables;
     Statistics statistics;
+    DrawEvaluation evaluation;
 };
 
 } // namespace quintaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/bet_prices.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -10,8 +12,8 @@ namespace quintaro {
 // One results source; its index in the catalogue is the draw type.
 struct TlistFiche {
     std::string url;
-    std::string destination; // CatalogueDir + "/" + the archive's file name
-    std::string csv;         // CatalogueDir + "/" + the results file's name
+    std::string destination; // ResultsDir + "/" + the archive's file name
+    std::string csv;         // ResultsDir + "/" + the results file's name
     std::string lib;         // the game's label
 };
 
@@ -19,9 +21,15 @@ struct TlistFiche {
 struct Catalogue {
     std::string CatalogueIniPath;
     std::string CatalogueDir; // without a trailing separator
+    // Where the entries' archives are downloaded and their results files lie: a folder the
+    // user owns, the catalogue's own folder unless given.
+    std::string ResultsDir;
     std::int32_t CatalogueCount = 0;
     std::vector<TlistFiche> SourceCatalogue;
     std::string FrancCurrencyCode = "fr";
+    // The prices of a simple bet of each entry's game ("prix" + index in the section "prix"),
+    // one list per entry; empty where none is known.
+    std::vector<BetPrices> SimpleBetPrices;
 };
 
 inline constexpr const char* kCatalogueMalformed = "Fichier INI non conforme";
@@ -30,7 +38,9 @@ inline constexpr const char* kRangeCheckError = "Erreur de vérification d'éten
 // Reads the catalogue at iniPath into cat. Raises QuintaroError "Fichier INI non conforme"
 // when the file does not describe at least one complete source (the entries before the
 // first incomplete one stay filled), and "Erreur de vérification d'étendue" for a negative
-// count.
+// count. A malformed price list raises "Fichier INI non conforme : " + its key and its fault.
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath);
+void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
+                         const std::filesystem::path& resultsDir);
 
 } // namespace quintaro

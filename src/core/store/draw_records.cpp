@@ -120,7 +120,7 @@ bool DrawRecords::DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date
 double DrawRecords::LastDrawDate(std::int32_t type) {
     try {
         auto q = cnx_.Prepare("select max(date) as maxi from listetirage where type = " +
-                             std::to_string(type));
+                              std::to_string(type));
         return q.Next() && !q.IsNull(0) ? q.Double(0) : 0.0;
     } catch (const std::exception& e) {
         lastError_ = e.what();
@@ -128,11 +128,18 @@ double DrawRecords::LastDrawDate(std::int32_t type) {
     }
 }
 
-void DrawRecords::EnsureDrawLookupIndex() {
-    try {
-        cnx_.Execute("create index if not exists listetirage_type_date on listetirage (type, date)");
-    } catch (const SqlError&) {
-        // Only the speed of the queries depends on it.
+void DrawRecords::EnsureDrawLookupIndexes() {
+    static const char* const indexes[] = {
+        "create index if not exists listetirage_type_date on listetirage (type, date)",
+        "create index if not exists listegain_reftirage on listegain (reftirage)",
+        "create index if not exists listeboules_reftirage on listeboules (reftirage)",
+    };
+    for (const char* index : indexes) {
+        try {
+            cnx_.Execute(index);
+        } catch (const SqlError&) {
+            // Only the speed of the queries depends on it.
+        }
     }
 }
 
@@ -187,8 +194,8 @@ std::vector<PrizeRankRow> DrawRecords::PrizeRankList(std::int32_t reference) {
 ttabTirrage DrawRecords::SelectDrawsInPeriod(std::int32_t type, double from, double to) {
     auto whole = [](double d) { return std::to_string(static_cast<long long>(std::trunc(d))); };
     auto q = cnx_.Prepare("select * from listetirage where ((type=" + std::to_string(type) +
-                         " ) and (date >= " + whole(from) + " ) and (date <= " + whole(to) +
-                         " )) order by date , n_tir");
+                          " ) and (date >= " + whole(from) + " ) and (date <= " + whole(to) +
+                          " )) order by date , n_tir");
     const int ref = q.ColumnIndex("reftirage"), date = q.ColumnIndex("date"),
               n_tir = q.ColumnIndex("n_tir"), n_sem = q.ColumnIndex("n_sem"),
               b1 = q.ColumnIndex("b1");

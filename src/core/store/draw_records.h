@@ -89,10 +89,11 @@ public:
     bool DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type);
     // 0 when the type has no draw, -1 on an error.
     double LastDrawDate(std::int32_t type);
-    // An index that spares the duplicate test and the latest-date query a scan of the whole
-    // table; the schema test does not see indexes, and the seven tables' statements stay as
-    // they are. Created when missing, when it can be.
-    void EnsureDrawLookupIndex();
+    // Indexes that spare a scan of a whole table to the duplicate test and the latest-date
+    // query of the import, and to the prize ranks and balls of the draw selected in the draws
+    // view; the schema test does not see indexes, and the seven tables' statements stay as
+    // they are. Created when missing, when they can be.
+    void EnsureDrawLookupIndexes();
 
     // The draw list of one type, or of all types when index >= CatalogueCount. Before the
     // first call OpenDrawList lists every draw.

@@ -16,15 +16,17 @@ struct GameFacts {
     const char* mirrorKey; // the grid backup's key in the settings, under GRILLES
     int mirrorMain;        // numbers of each set the grid backup keeps
     int mirrorSecond;
+    int simpleMain;   // numbers of each set in a simple bet; a multiple grid holds every
+    int simpleSecond; // simple bet its numbers can make
 };
 
 inline constexpr std::array<GameFacts, kGameTypeCount> kGames = {{
-    {1, 49, 0, false, "LOTO", 10, 0},
-    {1, 49, 0, false, "SLOTO", 10, 0},
-    {2, 50, 9, false, "EUROMILLION", 10, 10},
-    {3, 49, 10, true, "NLOTO", 10, 10},
-    {3, 49, 10, true, "NSLOTO", 10, 10},
-    {4, 50, 11, false, "NEUROMILLION", 10, 11},
+    {1, 49, 0, false, "LOTO", 10, 0, 6, 0},
+    {1, 49, 0, false, "SLOTO", 10, 0, 6, 0},
+    {2, 50, 9, false, "EUROMILLION", 10, 10, 5, 2},
+    {3, 49, 10, true, "NLOTO", 10, 10, 5, 1},
+    {3, 49, 10, true, "NSLOTO", 10, 10, 5, 1},
+    {4, 50, 11, false, "NEUROMILLION", 10, 11, 5, 2},
 }};
 
 constexpr bool IsGameType(int type) {

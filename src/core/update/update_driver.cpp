@@ -35,8 +35,8 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
         const std::size_t unpacking = host_.Append(" Décompression de " + dest + " ...");
         UnzipResult unzipped;
         try {
-            unzipped = fetcher_.UnzipToFolder(dest, catalogue_.CatalogueDir,
-                                              CsvName(entry, catalogue_.CatalogueDir));
+            unzipped = fetcher_.UnzipToFolder(dest, catalogue_.ResultsDir,
+                                              CsvName(entry, catalogue_.ResultsDir));
         } catch (const std::exception&) {
             // An archive that cannot be read has nothing extracted.
         }

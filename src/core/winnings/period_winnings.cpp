@@ -35,15 +35,15 @@ PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, s
     RunningGuard guard;
     PeriodWinnings result;
     result.draws = std::move(draws);
+    result.grids = grids;
     const std::size_t last = result.draws.empty() ? 0 : result.draws.size() - 1;
     // The matching of each draw by its numbers, with the grids prepared once for the period.
-    const GridMatcher matcher(grids, type);
+    const GridMatcher matcher(result.grids, type);
     for (std::size_t k = 0; k < result.draws.size(); ++k) {
         const DrawInPeriod& d = result.draws[k];
         const DrawBalls balls = {0, d.b1, d.b2, d.b3, d.b4, d.b5, d.b6, d.b7};
         TgrilleGagnante winners =
-            matcher.Match(balls, false, tables.Combinations(),
-                          tables.Amounts().Find(d.reftirage));
+            matcher.Match(balls, false, tables.Combinations(), tables.Amounts().Find(d.reftirage));
         if (progress)
             progress(k, last);
         for (const WinningGrid& w : winners) {

@@ -24,6 +24,9 @@ struct CategoryTally {
 
 struct PeriodWinnings {
     ttabTirrage draws;
+    // The grids matched, as they were when the computation started: the progress callback may
+    // let the grids in memory be reloaded.
+    GridList grids;
     std::vector<PeriodDetail> details; // in computation order
     // [main numbers matched 0..6][second index 0..2]: for Loto and Super Loto the second index
     // is 1 when the complementary ball is among the grid's numbers, for the other games the

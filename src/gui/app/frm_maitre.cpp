@@ -52,11 +52,9 @@ constexpr std::array<MenuButton, 8> kMenuButtons = {{
 
 } // namespace
 
-TfrmMaitre::TfrmMaitre(const std::filesystem::path& appDir, const std::filesystem::path& workDir,
-                       SettingsStore& settings) {
+TfrmMaitre::TfrmMaitre(const Installation& where, SettingsStore& settings) {
     setWindowTitle(QStringLiteral("Quintaro"));
-    app_.appDir = appDir;
-    app_.workDir = workDir;
+    app_.where = where;
     app_.settings = &settings;
     app_.dialogs = {[this](const std::string& text) { ShowErrorDialog(this, text); },
                     [this](const std::string& text) { ShowMessage(this, text); }};

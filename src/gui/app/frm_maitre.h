@@ -36,8 +36,7 @@ public:
     static constexpr int kMenuOpenWidth = 97;
     static constexpr int kMenuStripWidth = 24;
 
-    TfrmMaitre(const std::filesystem::path& appDir, const std::filesystem::path& workDir,
-               SettingsStore& settings);
+    TfrmMaitre(const Installation& where, SettingsStore& settings);
     ~TfrmMaitre() override;
 
     // Creates the views, in their order, once the main window exists.

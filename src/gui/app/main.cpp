@@ -1,3 +1,4 @@
+#include "core/app/installation.h"
 #include "core/base/app_paths.h"
 #include "gui/app/frm_maitre.h"
 #include "gui/app/gui_application.h"
@@ -14,8 +15,12 @@ int main(int argc, char** argv) {
         QMessageBox::warning(nullptr, QStringLiteral("Quintaro"),
                              QString::fromStdString(settings.DamageNotice()));
 
-    quintaro::TfrmMaitre maitre(quintaro::ExecutableDirectory(), std::filesystem::current_path(),
-                                settings);
+    quintaro::InstallationEnvironment folders = quintaro::ProcessEnvironment();
+    // --app-dir DIR names the installation folder outright.
+    const QStringList args = QCoreApplication::arguments();
+    if (const auto i = args.indexOf(QStringLiteral("--app-dir")); i >= 0 && i + 1 < args.size())
+        folders.appDir = args[i + 1].toStdString();
+    quintaro::TfrmMaitre maitre(quintaro::LocateInstallation(folders), settings);
     maitre.CreateViews();
     // Without a window manager a maximise request is not honoured: start at the screen's size.
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -12,7 +12,11 @@ QLocale RegionalLocale(const QLocale& system) {
 }
 
 QString AmountText(double value) {
-    // The core groups and rounds; the separators are the locale's, which may be several bytes.
+    return AmountText(value, QLocale().groupSeparator());
+}
+
+QString AmountText(double value, const QString& groupSeparator) {
+    // The core groups and rounds; the separators may be several bytes.
     const QLocale locale;
     QString text = QString::fromStdString(FormatGroupedAmount(value, '.', ','));
     QString out;
@@ -20,11 +24,27 @@ QString AmountText(double value) {
         if (c == u'.')
             out += locale.decimalPoint();
         else if (c == u',')
-            out += locale.groupSeparator();
+            out += groupSeparator;
         else
             out += c;
     }
     return out;
+}
+
+QString CurrencyText(double euros) {
+    // The locale places the symbol; the digits are the program's.
+    const QLocale locale;
+    QString digits = AmountText(euros);
+    const bool negative = digits.startsWith(u'-');
+    if (negative)
+        digits.remove(0, 1);
+    QString text = locale.toCurrencyString(1.0, QStringLiteral("€"), 2);
+    text.replace(locale.toString(1.0, 'f', 2), digits);
+    return negative ? locale.negativeSign() + text : text;
+}
+
+QString FrancsText(double francs) {
+    return AmountText(francs) + u'F';
 }
 
 QDate CalendarQDate(double dayCount) {

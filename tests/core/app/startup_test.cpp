@@ -23,8 +23,7 @@ protected:
     StartupOutcome Start() {
         host.lines.clear();
         context = std::make_unique<AppContext>();
-        context->appDir = app.path();
-        context->workDir = work.path();
+        context->where = InstallationIn(app.path(), work.path());
         context->settings = &settings;
         return RunStartupSequence(*context, host);
     }

@@ -110,5 +110,28 @@ TEST_F(CatalogueTest, LongValuesAndSemicolonsAreKept) {
     EXPECT_EQ(cat.SourceCatalogue[0].url, url);
 }
 
+TEST_F(CatalogueTest, PricesOfASimpleBetAreReadForEachEntry) {
+    const std::string entries = "[fichier]\nnombre=3\n[adresse]\nurl0=u\nlib0=Loto\nurl1=u\n"
+                                "lib1=Euromillion\nurl2=u\nlib2=New Loto\n";
+    // Without the section every entry has no known price, and the rest reads as before.
+    LoadSourceCatalogue(cat, Ini(entries));
+    EXPECT_EQ(cat.SimpleBetPrices, std::vector<BetPrices>(3));
+    EXPECT_EQ(cat.SourceCatalogue[2].lib, "New Loto");
+
+    LoadSourceCatalogue(cat, Ini(entries + "[PRIX]\nprix0=01/01/2002 0,30\n"
+                                           "prix2=06/10/2008 2,00; 04/11/2019 2,20\n"
+                                           "prix7=01/01/2002 9\n"));
+    ASSERT_EQ(cat.SimpleBetPrices.size(), 3u);
+    EXPECT_EQ(cat.SimpleBetPrices[0], (BetPrices{{37257, 0.3}}));
+    EXPECT_EQ(cat.SimpleBetPrices[1], BetPrices{});
+    EXPECT_EQ(cat.SimpleBetPrices[2], (BetPrices{{39727, 2.0}, {43773, 2.2}}));
+}
+
+TEST_F(CatalogueTest, AMalformedPriceListStopsTheReadingWithItsKey) {
+    EXPECT_EQ(LoadFailure("[fichier]\nnombre=2\n[adresse]\nurl0=u\nlib0=Loto\nurl1=u\n"
+                          "lib1=Super Loto\n[prix]\nprix1=01/01/2002 0,30; 31/13/2003 1\n"),
+              "Fichier INI non conforme : prix1 « 31/13/2003 1 » : date incorrecte");
+}
+
 } // namespace
 } // namespace quintaro

@@ -20,7 +20,7 @@ protected:
     }
 
     std::unique_ptr<Tmd> NewStore(std::function<void(const std::string&)> dialog = nullptr) {
-        return std::make_unique<Tmd>(work.path(), app.path(), cat, settings,
+        return std::make_unique<Tmd>(work / "quintaro.sdb", app / "quintaro.dat", cat, settings,
                                      UserDialogs{std::move(dialog), nullptr});
     }
 
@@ -39,6 +39,16 @@ protected:
         while (q.Next())
             rows.emplace_back(q.Int(0), q.Text(1));
         return rows;
+    }
+
+    // One row in each draw table and in stat.
+    void FillDrawTables() {
+        SqlConnection& db = md->Connection();
+        db.Execute("insert into listetirage values (1, 40000, 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
+        db.Execute("insert into listejoker values (1, '1234567', 0)");
+        db.Execute("insert into listegain values (1, 1, 100.0, 1, 1)");
+        db.Execute("insert into listeboules values (1, 1, 1)");
+        db.Execute("insert into stat values (0, 1, 1, 1.0, 40000, 1, 0)");
     }
 
     std::int64_t Count(const std::string& table) {
@@ -176,13 +186,9 @@ TEST_F(SchemaTest, TypeTableFailureIsShownInTheErrorDialog) {
 TEST_F(SchemaTest, ClearDrawTablesKeepsGridsAndRewritesTypes) {
     ASSERT_TRUE(md->Connect());
     ASSERT_TRUE(md->RegenerateDatabase());
+    FillDrawTables();
     SqlConnection& db = md->Connection();
-    db.Execute("insert into listetirage values (1, 40000, 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
-    db.Execute("insert into listejoker values (1, '1234567', 0)");
-    db.Execute("insert into listegain values (1, 1, 100.0, 1, 1)");
-    db.Execute("insert into listeboules values (1, 1, 1)");
     db.Execute("insert into listegrille values (1, 0, 7)");
-    db.Execute("insert into stat values (0, 1, 1, 1.0, 40000, 1, 0)");
     db.Execute("delete from listetype where refType > 0");
 
     md->ClearDrawTables();
@@ -205,13 +211,8 @@ TEST_F(SchemaTest, ClearDrawTablesLetsFailuresThrough) {
 TEST_F(SchemaTest, ClearDrawTablesEmptiesAllTablesOrNone) {
     ASSERT_TRUE(md->Connect());
     ASSERT_TRUE(md->RegenerateDatabase());
-    SqlConnection& db = md->Connection();
-    db.Execute("insert into listetirage values (1, 40000, 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
-    db.Execute("insert into listejoker values (1, '1234567', 0)");
-    db.Execute("insert into listegain values (1, 1, 100.0, 1, 1)");
-    db.Execute("insert into listeboules values (1, 1, 1)");
-    db.Execute("insert into stat values (0, 1, 1, 1.0, 40000, 1, 0)");
-    db.Execute(
+    FillDrawTables();
+    md->Connection().Execute(
         "create trigger refuse before delete on stat begin select raise(fail, 'refusé'); end");
     EXPECT_THROW(md->ClearDrawTables(), SqlError);
     for (const char* table : {"listetirage", "listejoker", "listegain", "listeboules", "stat"})

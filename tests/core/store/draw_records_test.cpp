@@ -104,6 +104,21 @@ TEST_F(DrawRecordsTest, DrawListOfOneTypeOrOfAll) {
     EXPECT_TRUE(md->DrawList().empty());
 }
 
+TEST_F(DrawRecordsTest, TheSelectedDrawsRanksAndBallsAreLookedUpByIndex) {
+    auto plan = [&](const std::string& query) {
+        std::string details;
+        auto q = md->Connection().Prepare("explain query plan " + query);
+        while (q.Next())
+            details += q.Text(3) + "\n";
+        return details;
+    };
+    EXPECT_NE(plan("select * from listegain where reftirage=7").find("USING INDEX"),
+              std::string::npos);
+    EXPECT_NE(plan("select num , valeur from listeboules where reftirage = 7").find("USING INDEX"),
+              std::string::npos);
+    EXPECT_TRUE(md->SchemaConforms());
+}
+
 TEST(BallColumnHeadings, FollowTheGameOfTheDraw) {
     using H = std::pair<std::string, std::string>;
     EXPECT_EQ(BallColumnHeadings("Euromillion"), (H{"E1", "E2"}));

@@ -1,6 +1,6 @@
 #include "core/base/quintaro_error.h"
-#include "support/store_fixture.h"
 #include "core/winnings/period_winnings.h"
+#include "support/store_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +71,28 @@ TEST_F(PeriodWinningsTest, EmptyPeriodAndOneComputationAtATime) {
     });
     EXPECT_EQ(nested, "Un calcul des gains est déjà en cours");
     EXPECT_NO_THROW(md->ComputePeriodWinnings(0, 45000, 45003, nullptr));
+}
+
+TEST_F(PeriodWinningsTest, GridsReloadedBetweenTwoDrawsLeaveTheComputationAsItStarted) {
+    std::vector<double> amounts(13, 0.0);
+    amounts[6] = 5.0;
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    AddDraw(0, 45001, {1, 2, 3, 40, 41, 42, 43}, amounts);
+    AddDraw(0, 45002, {1, 2, 3, 40, 41, 42, 43}, amounts);
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    // The window's messages, let through after the first draw, change the grid and reload.
+    const PeriodWinnings result =
+        md->ComputePeriodWinnings(0, 45000, 45003, [&](std::size_t k, std::size_t) {
+            if (k != 0)
+                return;
+            md->Connection().Execute("delete from listegrille");
+            test::StoreGrid(*md, 1, 0, {20, 21, 22, 23, 24, 25});
+            md->LoadGrids();
+        });
+    ASSERT_EQ(result.details.size(), 2u);
+    EXPECT_EQ(result.details[1].draw, 1u);
+    EXPECT_EQ(result.grids, (GridList{Grid{{1, 2, 3, 4, 5, 6}, {}}}));
 }
 
 } // namespace

@@ -24,7 +24,7 @@ protected:
     // Starts the program on the settings file as it stands.
     void Start() {
         settings = std::make_unique<SettingsStore>(File());
-        maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), *settings);
+        maitre = std::make_unique<TfrmMaitre>(InstallationIn(app.path(), work.path()), *settings);
         maitre->CreateViews();
         view = static_cast<TfrmConfiguration*>(maitre->View(2));
     }

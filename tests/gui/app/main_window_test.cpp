@@ -23,7 +23,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : settings(config / "settings.reg") {
         test::WriteInstallation(app.path());
-        maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
+        maitre = std::make_unique<TfrmMaitre>(InstallationIn(app.path(), work.path()), settings);
         maitre->CreateViews();
         maitre->resize(1024, 768);
         maitre->show();
@@ -209,7 +209,7 @@ TEST(MainWindowFailure, FailedStartUpClosesTheProgramThroughTheErrorTimer) {
                          box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         QTest::keyClick(box, Qt::Key_Return);
     });
-    TfrmMaitre maitre(app.path(), work.path(), settings);
+    TfrmMaitre maitre(InstallationIn(app.path(), work.path()), settings);
     EXPECT_EQ(dialogText, "Fichier INI non conforme|Erreur");
     // The splash stays on top of every other window: the dialog belongs to it.
     EXPECT_EQ(dialogOwner, maitre.Splash());

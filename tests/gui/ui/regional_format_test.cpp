@@ -1,4 +1,5 @@
 #include "gui/ui/regional_format.h"
+#include "support/french_regional_format.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,7 @@ namespace {
 
 class RegionalFormatTest : public ::testing::Test {
 protected:
-    RegionalFormatTest() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-    ~RegionalFormatTest() override { QLocale::setDefault(RegionalLocale()); }
+    test::FrenchRegionalFormat french;
 };
 
 TEST_F(RegionalFormatTest, TheCLocaleGivesFrenchAndAnyOtherIsKept) {
@@ -30,6 +30,20 @@ TEST_F(RegionalFormatTest, DayCountsAndCalendarDates) {
     EXPECT_EQ(CalendarQDate(-1), QDate(1899, 12, 29));
     EXPECT_EQ(DayCountOf(QDate(2023, 3, 15)), 45000.0);
     EXPECT_EQ(DayCountOf(CalendarQDate(27760.0)), 27760.0);
+}
+
+TEST_F(RegionalFormatTest, CurrencyAndFrancAmounts) {
+    // French puts a no-break space before the symbol.
+    const QString group = QLocale().groupSeparator();
+    EXPECT_EQ(CurrencyText(15.5), "15,50\u00a0€");
+    EXPECT_EQ(CurrencyText(0.0), "0,00\u00a0€");
+    EXPECT_EQ(CurrencyText(-0.001), "0,00\u00a0€");
+    EXPECT_EQ(CurrencyText(1234567.891), "1" + group + "234" + group + "567,89\u00a0€");
+    EXPECT_EQ(CurrencyText(-73.2), "-73,20\u00a0€");
+    EXPECT_EQ(FrancsText(8097.79), "8" + group + "097,79F");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(CurrencyText(1234.5), "€1,234.50");
+    EXPECT_EQ(CurrencyText(-2.2), "-€2.20");
 }
 
 } // namespace

@@ -20,7 +20,7 @@ protected:
                         "b3=b3\nb4=b4\nb5=b5\nb6=b6\nb7=b7\n");
         test::WriteFile(elsewhere / "loto.csv", "d;n;b1;b2;b3;b4;b5;b6;b7\n"
                                                 "15/03/2023;2023021;1;2;3;4;5;6;7\n");
-        maitre = std::make_unique<TfrmMaitre>(app.path(), work.path(), settings);
+        maitre = std::make_unique<TfrmMaitre>(InstallationIn(app.path(), work.path()), settings);
         maitre->CreateViews();
         maj = static_cast<TfrmMaj*>(maitre->View(3));
         maitre->Current().modemaj = 1;
