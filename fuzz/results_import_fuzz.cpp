@@ -22,9 +22,9 @@ public:
     void ProcessPendingMessages() override {}
 };
 
-// An installation in the workspace and the data store the start-up makes of it.
-struct Installation {
-    Installation() : settings(fuzz::Workspace() / "settings.reg") {
+// An installation in the workspace, the data store the start-up makes of it, and the import.
+struct Importer {
+    Importer() : settings(fuzz::Workspace() / "settings.reg") {
         const std::filesystem::path dir = fuzz::Workspace();
         std::filesystem::copy_file(QUINTARO_DEMO_CATALOGUE, CatalogueIniPathIn(dir));
         const CombinationTable tables = CombinationTable::FromRules();
@@ -63,15 +63,15 @@ struct Installation {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static Installation installation;
+    static Importer importer;
     if (size == 0)
         return 0;
     const int type = data[0] % kGameTypeCount;
-    fuzz::WriteInput(installation.app.catalogue.SourceCatalogue[static_cast<std::size_t>(type)].csv,
+    fuzz::WriteInput(importer.app.catalogue.SourceCatalogue[static_cast<std::size_t>(type)].csv,
                      data + 1, size - 1);
 
-    const bool imported = installation.Import(type);
-    const std::int64_t draws = installation.Draws();
+    const bool imported = importer.Import(type);
+    const std::int64_t draws = importer.Draws();
     // The file is stored whole or not at all, and nothing stored points at a missing draw.
     fuzz::Require(imported || draws == 0, "a rolled-back import left draws");
     for (const char* orphans :
@@ -81,14 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "listetirage)",
           "select count(*) from listejoker where fkreftirage not in (select reftirage from "
           "listetirage)"})
-        fuzz::Require(installation.Count(orphans) == 0, "rows of a draw that is not stored");
-    installation.md().ComputeStatistics();
-    installation.md().LoadPrizeAmounts();
+        fuzz::Require(importer.Count(orphans) == 0, "rows of a draw that is not stored");
+    importer.md().ComputeStatistics();
+    importer.md().LoadPrizeAmounts();
     // What is stored is never added again.
     if (imported) {
-        fuzz::Require(installation.Import(type), "a second import of the same file failed");
-        fuzz::Require(installation.Draws() == draws, "a second import added draws");
+        fuzz::Require(importer.Import(type), "a second import of the same file failed");
+        fuzz::Require(importer.Draws() == draws, "a second import added draws");
     }
-    installation.md().ClearDrawTables();
+    importer.md().ClearDrawTables();
     return 0;
 }
