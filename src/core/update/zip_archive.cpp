@@ -348,6 +348,11 @@ bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string&
         if (password_.empty())
             return false;
     }
+    // libzip leaks what it prepared for an entry whose encryption it cannot undo (strong
+    // encryption, unknown methods): such an entry is not opened at all.
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        !zip_encryption_method_supported(stat.encryption_method, 0))
+        return false;
     std::unique_ptr<zip_file_t, ZipFileCloser> file(
         entry.encrypted ? zip_fopen_index_encrypted(archive, static_cast<zip_uint64_t>(index), 0,
                                                     password_.c_str())

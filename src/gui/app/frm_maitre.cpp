@@ -80,7 +80,12 @@ TfrmMaitre::TfrmMaitre(const Installation& where, SettingsStore& settings) {
     }
 }
 
-TfrmMaitre::~TfrmMaitre() = default;
+TfrmMaitre::~TfrmMaitre() {
+    // The views are deleted with the widgets, once this window is no more than a QWidget:
+    // the state changes of their closing must not reach it then.
+    for (QMdiSubWindow* view : mdiArea_->subWindowList())
+        view->disconnect(this);
+}
 
 void TfrmMaitre::SplashMessage(const std::string& text) {
     splash_->SplashMessage(text);
