@@ -1,6 +1,7 @@
 // The companion's update commands, maj and maj-total.
 #include "cli/cli_session.h"
 #include "core/base/app_paths.h"
+#include "core/base/day_count.h"
 #include "core/base/text_util.h"
 #include "core/settings/configuration_settings.h"
 #include "core/update/network_fetcher.h"
@@ -70,6 +71,22 @@ private:
     std::ostream& err_;
 };
 
+// What the grids won on the draws the update added: a `gain` row per winning grid, then the
+// total; nothing when no draw of a game with grids was added.
+void PrintNewDrawWinnings(std::ostream& out, const NewDrawWinnings& winnings) {
+    if (!winnings.Reported())
+        return;
+    for (const WinningNewDraw& won : winnings.draws) {
+        const DrawHeader& draw = won.stored.draw;
+        for (const WinningGrid& w : won.winners)
+            Row(out,
+                {"gain", std::to_string(draw.type), std::to_string(won.stored.reftirage),
+                 FormatDayCount(draw.date), std::to_string(w.number), std::to_string(w.matched),
+                 std::to_string(SecondIndex(draw.type, w)), Amount(w.prize)});
+    }
+    Row(out, {"gains-nouveaux", Amount(winnings.total)});
+}
+
 struct UpdateOptions {
     std::optional<std::int32_t> mode;
     std::filesystem::path folder = std::filesystem::current_path();
@@ -122,6 +139,8 @@ int RunUpdate(const Invocation& inv, const CliEnvironment& env, std::ostream& ou
         throw;
     }
     host.Print(out);
+    if (ran)
+        PrintNewDrawWinnings(out, driver.NewWinnings());
     // A scheduled run must tell an update that went through from one where a step failed.
     return ran && !driver.EveryStepSucceeded() ? kExitStepFailed : 0;
 }

@@ -1,4 +1,5 @@
 #include "core/db/sqlite_db.h"
+#include "core/settings/configuration_settings.h"
 #include "support/process.h"
 #include "support/temp_dir.h"
 #include "support/user_folders.h"
@@ -278,6 +279,54 @@ TEST_F(CliUpdateTest, MajTotalAsksUnlessToldYes) {
     EXPECT_EQ(reset.out, Joined(expected));
 }
 
+// After the log, what the grids won on the draws the update added: one row per winning grid,
+// then the total; nothing when nothing was added.
+TEST_F(CliUpdateTest, MajPrintsWhatTheGridsWonOnTheDrawsItAdded) {
+    ASSERT_EQ(Run({"demarrage"}).status, 0);
+    {
+        SqlConnection db;
+        db.Open(user.Database());
+        db.Execute("insert into listegrille values (1, 0, 1), (1, 0, 2), (1, 0, 3), (1, 0, 4), "
+                   "(1, 0, 5), (1, 0, 6), (2, 0, 8), (2, 0, 9), (2, 0, 10), (2, 0, 11), "
+                   "(2, 0, 12), (2, 0, 13), (3, 0, 20), (3, 0, 21), (3, 0, 22), (3, 0, 23), "
+                   "(3, 0, 24), (3, 0, 25)");
+    }
+    const std::vector<std::string> options = {"--mode", "fichiers", "--dossier",
+                                              folder.path().string()};
+    auto run = [&](std::vector<std::string> command) {
+        command.insert(command.end(), options.begin(), options.end());
+        return Run(command);
+    };
+    // The file is read from its last line up: 15/03 is draw 1.
+    auto added = run({"maj"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, Joined(Import(2)) + "gain\t0\t1\t15/03/2023\t2\t6\t0\t3.00\n"
+                                             "gain\t0\t2\t18/03/2023\t1\t6\t0\t10.50\n"
+                                             "gains-nouveaux\t13.50\n");
+    EXPECT_EQ(run({"maj"}).out, Joined(Import(0)));
+
+    // A full reset: only the draw that was not stored before.
+    const std::string history = test::ReadFile(folder / "loto.csv");
+    test::WriteFile(folder / "loto.csv", history.substr(0, history.find('\n') + 1) +
+                                             "20/03/2023;2023023;1;2;3;4;5;6;40;10,5;1\n" +
+                                             history.substr(history.find('\n') + 1));
+    auto reset = run({"maj-total", "--oui"});
+    EXPECT_EQ(reset.status, 0) << reset.err;
+    EXPECT_NE(reset.out.find("Mise à jour terminée\n"
+                             "gain\t0\t3\t20/03/2023\t1\t6\t0\t10.50\n"
+                             "gains-nouveaux\t10.50\n"),
+              std::string::npos)
+        << reset.out;
+
+    // A new draw that wins nothing.
+    test::WriteFile(folder / "loto.csv",
+                    "d;n;b1;b2;b3;b4;b5;b6;b7;g1;nf1\n22/03/2023;2023024;1;2;30;31;32;33;34;1;1\n");
+    auto lost = run({"maj"});
+    EXPECT_EQ(lost.status, 0) << lost.err;
+    EXPECT_EQ(lost.out.substr(lost.out.rfind("Mise à jour terminée")),
+              "Mise à jour terminée\ngains-nouveaux\t0.00\n");
+}
+
 TEST_F(CliUpdateTest, StatPrintsTheSeriesOfAGame) {
     ASSERT_EQ(Run({"maj", "--mode", "fichiers", "--dossier", folder.path().string()}).status, 0);
     auto result = Run({"stat", "0"});
@@ -314,6 +363,146 @@ TEST_F(CliUpdateTest, MajInTheInternetModeFetchesFileAddresses) {
                     {"Téléchargement de " + dest + " OK", " Décompression de " + dest + " OK"});
     EXPECT_EQ(result.out, Joined(expected));
     EXPECT_FALSE(std::filesystem::exists(dest));
+}
+
+} // namespace
+} // namespace quintaro
+
+namespace quintaro {
+namespace {
+
+// The grid commands on a database the companion's start-up has made.
+class CliGridsTest : public CliTest {
+protected:
+    void SetUp() override { ASSERT_EQ(Run({"demarrage"}).status, 0); }
+    std::string Listed() { return Run({"grilles", "lister"}).out; }
+    std::filesystem::path SettingsFile() const { return user.SettingsFile(); }
+};
+
+TEST_F(CliGridsTest, AjouterAddsUnderTheNextNumberAndSupprimerRenumbers) {
+    auto first = Run({"grilles", "ajouter", "2", "44 5 17 22 38", "9 2"});
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "grille\t2\t1\t5 17 22 38 44\t2 9\n");
+    for (const char* numbers : {"1 2 3 4 5", "6 7 8 9 10", "11 12 13 14 15"})
+        ASSERT_EQ(Run({"grilles", "ajouter", "2", numbers, "1 2"}).status, 0);
+    EXPECT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).out,
+              "grille\t0\t1\t3 12 25 31 40 49\t-\n");
+
+    auto deleted = Run({"grilles", "supprimer", "2", "2"});
+    EXPECT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(deleted.out, "");
+    EXPECT_EQ(Listed(), "grille\t0\t1\t3 12 25 31 40 49\t-\n"
+                        "grille\t2\t1\t5 17 22 38 44\t2 9\n"
+                        "grille\t2\t2\t6 7 8 9 10\t1 2\n"
+                        "grille\t2\t3\t11 12 13 14 15\t1 2\n");
+
+    auto missing = Run({"grilles", "supprimer", "2", "4"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("La grille 4 n'existe pas : ce jeu a 3 grilles\n"),
+              std::string::npos);
+}
+
+TEST_F(CliGridsTest, AGridTheEditorRefusesChangesNothing) {
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "1 2 3 4 5 6"}).status, 0);
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"0", "1 2 3 4 5 6 7 8 9 10 11"}, "Vous ne pouvez pas sélectionner plus de dix numéros\n"},
+        {{"2", "1 2 3 4 5 6 7 8 9", "1 2 3"},
+         "Vous ne pouvez pas sélectionner plus de 2 étoiles\n"},
+        {{"3", "1 2 3 4 5"}, "Une grille compte au moins 5 numéros et 1 N° Chance\n"},
+        {{"5", "1 2 3 4 51", "1 2"}, "Le numéro 51 est hors du jeu (de 1 à 50)\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"grilles", "ajouter"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        auto result = Run(args);
+        EXPECT_EQ(result.status, 1) << c.message;
+        EXPECT_EQ(result.err, c.message);
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(Listed(), "grille\t0\t1\t1 2 3 4 5 6\t-\n");
+
+    const std::vector<std::vector<std::string>> usage = {
+        {"grilles", "ajouter", "6", "1 2 3 4 5 6"},
+        {"grilles", "ajouter", "0", "1 2 x 4 5 6"},
+        {"grilles", "ajouter", "0"},
+        {"grilles", "supprimer", "0"},
+        {"grilles", "supprimer", "0", "un"},
+        {"grilles", "exporter"},
+        {"grilles", "importer", "a", "b"},
+        {"grilles", "inconnue"},
+    };
+    for (const auto& args : usage)
+        EXPECT_EQ(Run(args).status, 2) << testing::PrintToString(args);
+}
+
+TEST_F(CliGridsTest, ExporterThenImporterGivesEveryGameItsGridsBack) {
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).status, 0);
+    ASSERT_EQ(Run({"grilles", "ajouter", "2", "5 17 22 38 44", "2 9"}).status, 0);
+    ASSERT_EQ(Run({"grilles", "ajouter", "5", "1 2 3 4 5 6", "1 2 3 4 5 6 7 8 9 10 11"}).status, 0);
+    const std::string before = Listed();
+
+    auto exported = Run({"grilles", "exporter", "mes.vavuze"});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, "Grilles exporté dans " + (work / "mes.vavuze").string() + "\n");
+    EXPECT_EQ(std::filesystem::file_size(work / "mes.vavuze"), 29u + 10 + 20 + 4 + 22);
+
+    ASSERT_EQ(Run({"grilles", "supprimer", "5", "1"}).status, 0);
+    ASSERT_EQ(Run({"grilles", "ajouter", "1", "1 2 3 4 5 6"}).status, 0);
+    auto imported = Run({"grilles", "importer", "mes.vavuze"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Grilles importés\n");
+    EXPECT_EQ(Listed(), before);
+    // The profile's copy follows the import.
+    EXPECT_EQ(SettingsStore(SettingsFile())
+                  .ReadInteger("\\Software\\VELMORA\\QUINTARO\\GRILLES\\SLOTO", "nb"),
+              0);
+}
+
+TEST_F(CliGridsTest, AFileThatCannotBeReadOrWrittenChangesNothing) {
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).status, 0);
+    test::WriteFile(work / "autre.vavuze", "DQUINTARo");
+    test::WriteFile(work / "abime.vavuze", "DQUINTARO" + std::string(4, '\xFF'));
+    struct Case {
+        const char* file;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"autre.vavuze", "Le fichier " + (work / "autre.vavuze").string() +
+                             " n'est pas un fichier Quintaro valide\n"},
+        {"absent.vavuze", "Le fichier " + (work / "absent.vavuze").string() +
+                              " n'est pas un fichier Quintaro valide\n"},
+        {"abime.vavuze", "Le fichier " + (work / "abime.vavuze").string() + " est corrompu\n"},
+    };
+    for (const Case& c : cases) {
+        auto result = Run({"grilles", "importer", c.file});
+        EXPECT_EQ(result.status, 1) << c.file;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(Listed(), "grille\t0\t1\t3 12 25 31 40 49\t-\n");
+
+    auto unwritable = Run({"grilles", "exporter", "absent/mes.vavuze"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.out, "");
+    EXPECT_NE(unwritable.err.find("Impossible d'écrire le fichier \"" +
+                                  (work / "absent" / "mes.vavuze").string() + "\""),
+              std::string::npos);
+}
+
+TEST_F(CliGridsTest, TheProfilesCopyFollowsOnlyWhenTheSettingAsksForIt) {
+    const std::string loto = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO";
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "3 12 25 31 40 49"}).status, 0);
+    EXPECT_EQ(SettingsStore(SettingsFile()).ReadInteger(loto, "nb"), 1);
+    {
+        SettingsStore settings(SettingsFile());
+        settings.WriteInteger(kConfigurationKey, "sauveBoule", 0);
+        settings.Save();
+    }
+    ASSERT_EQ(Run({"grilles", "ajouter", "0", "1 2 3 4 5 6"}).status, 0);
+    EXPECT_EQ(SettingsStore(SettingsFile()).ReadInteger(loto, "nb"), 1);
 }
 
 } // namespace

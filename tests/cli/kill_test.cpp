@@ -1,11 +1,9 @@
-// The companion killed at random moments of a full reset and of a database rebuild: whatever
-// the moment, the next start finds a conforming database, every results file stored whole or
-// not at all, and every grid.
-#include "core/settings/settings_store.h"
+// The companion killed at random moments of a full reset and of a database rebuild, or stopped
+// by a full disk during an update: whatever the moment, the next start finds a conforming
+// database, every results file stored whole or not at all, and every grid.
+#include "cli/companion.h"
 #include "core/db/sqlite_db.h"
-#include "support/process.h"
-#include "support/temp_dir.h"
-#include "support/user_folders.h"
+#include "core/settings/settings_store.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -14,6 +12,10 @@ namespace quintaro {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The games of the demo catalogue, by type.
+constexpr const char* kLabels[] = {"Loto",     "Super Loto",     "Euromillion",
+                                   "New Loto", "New Super Loto", "New Euromillion"};
 
 class KillTest : public ::testing::Test {
 protected:
@@ -24,21 +26,16 @@ protected:
         for (const char* file :
              {"quintaro.INI", "quintaro.dat", "loto.csv", "superloto.csv", "euromillion.csv",
               "nouveau_loto.csv", "nouveau_superloto.csv", "nouvel_euromillion.csv"})
-            std::filesystem::copy_file(bin / file, app / file);
+            std::filesystem::copy_file(bin / file, companion.app / file);
     }
 
-    std::vector<std::string> Args(std::vector<std::string> command) const {
-        command.insert(command.begin(), {"--app-dir", app.path().string()});
-        return command;
-    }
-    std::vector<std::string> Environment() const { return user.Environment(); }
     test::ProcessResult Run(std::vector<std::string> command) {
-        return test::RunProcess(QUINTARO_CLI_PATH, Args(std::move(command)), work.path(),
-                                Environment());
+        return companion.Run(std::move(command));
     }
+    std::filesystem::path Database() const { return companion.DatabaseFile(); }
     std::vector<std::string> Maj(const char* command) {
         std::vector<std::string> args{command, "--mode", "fichiers", "--dossier",
-                                      app.path().string()};
+                                      companion.app.path().string()};
         if (std::string(command) == "maj-total")
             args.push_back("--oui");
         return args;
@@ -71,9 +68,26 @@ protected:
                 Scalar(db, "select count(*) from listetirage where type = " + std::to_string(t)));
         return counts;
     }
+    // Each game's draws all there or none, and no balls, prize ranks or Joker of a draw that is
+    // not stored.
+    void ExpectEachFileWholeOrAbsent(const std::vector<std::int64_t>& full,
+                                     const std::string& when) {
+        SqlConnection db;
+        db.Open(Database());
+        const auto counts = DrawsPerType(db);
+        for (std::size_t t = 0; t < counts.size(); ++t)
+            EXPECT_TRUE(counts[t] == 0 || counts[t] == full[t])
+                << "type " << t << ": " << counts[t] << " of " << full[t] << " " << when;
+        for (const char* orphans : {"select count(*) from listeboules where reftirage not in "
+                                    "(select reftirage from listetirage)",
+                                    "select count(*) from listegain where reftirage not in "
+                                    "(select reftirage from listetirage)",
+                                    "select count(*) from listejoker where fkreftirage not in "
+                                    "(select reftirage from listetirage)"})
+            EXPECT_EQ(Scalar(db, orphans), 0) << orphans << " " << when;
+    }
 
-    test::TempDir app, work;
-    test::UserFolders user;
+    test::Companion companion;
 };
 
 TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
@@ -81,7 +95,7 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
     std::vector<std::int64_t> full;
     {
         SqlConnection db;
-        db.Open(user.Database());
+        db.Open(Database());
         db.Execute("insert into listegrille values (1, 0, 7), (1, 0, 14), (1, 2, 3), (1, 12, 5)");
         full = DrawsPerType(db);
     }
@@ -93,46 +107,77 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
         moments.push_back(moment);
     int killed = 0;
     for (const auto moment : moments) {
-        killed += test::RunAndKill(QUINTARO_CLI_PATH, Args(Maj("maj-total")), work.path(),
-                                   Environment(), moment);
+        killed += companion.RunAndKill(Maj("maj-total"), moment);
         const test::ProcessResult start = Run({"demarrage"});
         ASSERT_EQ(start.status, 0) << start.err;
         EXPECT_NE(start.out.find("base oK "), std::string::npos) << moment.count() << start.out;
+        ExpectEachFileWholeOrAbsent(full, "after " + std::to_string(moment.count()) + " µs");
         {
             SqlConnection db;
-            db.Open(user.Database());
-            const auto counts = DrawsPerType(db);
-            for (std::size_t t = 0; t < counts.size(); ++t)
-                EXPECT_TRUE(counts[t] == 0 || counts[t] == full[t])
-                    << "type " << t << ": " << counts[t] << " of " << full[t] << " after "
-                    << moment.count() << " µs";
-            for (const char* orphans : {"select count(*) from listeboules where reftirage not in "
-                                        "(select reftirage from listetirage)",
-                                        "select count(*) from listegain where reftirage not in "
-                                        "(select reftirage from listetirage)",
-                                        "select count(*) from listejoker where fkreftirage not in "
-                                        "(select reftirage from listetirage)"})
-                EXPECT_EQ(Scalar(db, orphans), 0) << orphans << " after " << moment.count();
+            db.Open(Database());
             EXPECT_EQ(Scalar(db, "select count(*) from listegrille"), 4);
         }
         // The next update goes through and brings back whatever the reset had emptied.
         const test::ProcessResult update = Run(Maj("maj"));
         EXPECT_EQ(update.status, 0) << update.out << update.err;
         SqlConnection db;
-        db.Open(user.Database());
+        db.Open(Database());
         EXPECT_EQ(DrawsPerType(db), full) << "after " << moment.count() << " µs";
     }
     EXPECT_GT(killed, 0);
 }
 
+// The database cannot grow past a limit, set at several sizes between the empty database and
+// the full one, as a disk that fills up during the update. Each failed import is said and
+// rolled back, and the next update, with room, brings everything.
+TEST_F(KillTest, AFullDiskDuringAnUpdateLeavesEachFileWholeOrAbsent) {
+    ASSERT_EQ(Run({"demarrage"}).status, 0);
+    const std::string empty = test::ReadFile(Database());
+    ASSERT_EQ(Run(Maj("maj")).status, 0);
+    std::vector<std::int64_t> full;
+    {
+        SqlConnection db;
+        db.Open(Database());
+        full = DrawsPerType(db);
+    }
+    const std::uint64_t fullSize = std::filesystem::file_size(Database());
+    for (int eighths : {1, 3, 5, 7}) {
+        const std::uint64_t limit = empty.size() + (fullSize - empty.size()) * eighths / 8;
+        const std::string when = "with room for " + std::to_string(limit) + " bytes";
+        test::WriteFile(Database(), empty);
+        const test::ProcessResult update = companion.Run(Maj("maj"), limit);
+        EXPECT_EQ(update.status, 3) << when << "\n" << update.out << update.err;
+        EXPECT_NE(update.out.find("Mise à jour terminée"), std::string::npos) << when;
+        ExpectEachFileWholeOrAbsent(full, when);
+        // The log tells each stored file from each rolled-back one.
+        SqlConnection stored;
+        stored.Open(Database());
+        const auto counts = DrawsPerType(stored);
+        for (std::size_t t = 0; t < counts.size(); ++t) {
+            const std::string success = "Mise à jour du " + std::string(kLabels[t]) + " terminée";
+            EXPECT_EQ(update.out.find(success) != std::string::npos, counts[t] > 0)
+                << when << ": " << success << "\n"
+                << update.out;
+        }
+        stored.Close();
+
+        const test::ProcessResult start = Run({"demarrage"});
+        EXPECT_NE(start.out.find("base oK "), std::string::npos) << when << start.out;
+        EXPECT_EQ(Run(Maj("maj")).status, 0) << when;
+        SqlConnection db;
+        db.Open(Database());
+        EXPECT_EQ(DrawsPerType(db), full) << when;
+    }
+}
+
 TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
     // Grids saved in the profile; a database of another schema that the start-up rebuilds.
-    SettingsStore settings(user.SettingsFile());
+    SettingsStore settings(companion.SettingsFile());
     const std::string loto = "\\Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO";
     constexpr int kGrids = 40;
     settings.WriteInteger(loto, "nb", kGrids);
     for (int k = 0; k < kGrids; ++k) {
-        char subKey[8];
+        char subKey[16];
         std::snprintf(subKey, sizeof subKey, "\\G%04d", k);
         for (int j = 1; j <= 10; ++j)
             settings.WriteInteger(loto + subKey, (j < 10 ? "B0" : "B") + std::to_string(j),
@@ -140,15 +185,15 @@ TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
     }
     settings.Save();
     const auto oldDatabase = [this] {
-        std::filesystem::create_directories(user.Database().parent_path());
-        std::filesystem::remove(user.Database());
+        std::filesystem::create_directories(Database().parent_path());
+        std::filesystem::remove(Database());
         SqlConnection db;
-        db.Open(user.Database());
+        db.Open(Database());
         db.Execute("create table listetirage (reftirage integer)");
     };
     const std::string old = [&] {
         oldDatabase();
-        return test::ReadFile(user.Database());
+        return test::ReadFile(Database());
     }();
 
     oldDatabase();
@@ -156,19 +201,18 @@ TEST_F(KillTest, ARebuildKilledAtAnyMomentLosesNoGrid) {
     int killed = 0;
     for (const auto moment : Spread(length / 4, length, 10)) {
         oldDatabase();
-        killed += test::RunAndKill(QUINTARO_CLI_PATH, Args({"demarrage"}), work.path(),
-                                   Environment(), moment);
+        killed += companion.RunAndKill({"demarrage"}, moment);
         // Either the old file, untouched, or the new one with every grid.
-        if (test::ReadFile(user.Database()) != old) {
+        if (test::ReadFile(Database()) != old) {
             SqlConnection db;
-            db.Open(user.Database());
+            db.Open(Database());
             EXPECT_EQ(Scalar(db, "select count(distinct numgrille) from listegrille"), kGrids)
                 << "after " << moment.count() << " µs";
         }
         const test::ProcessResult start = Run({"demarrage"});
         ASSERT_EQ(start.status, 0) << start.err;
         SqlConnection db;
-        db.Open(user.Database());
+        db.Open(Database());
         EXPECT_EQ(Scalar(db, "select count(distinct numgrille) from listegrille"), kGrids)
             << "after " << moment.count() << " µs";
     }

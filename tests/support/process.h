@@ -1,7 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +17,17 @@ struct ProcessResult {
 };
 
 // Runs a program in a working directory with extra environment variables ("NAME=value"),
-// its standard input closed, and collects its output.
+// its standard input closed, and collects its output. With a file size limit, no file the
+// program writes can grow past that many bytes: a write beyond it fails as on a full disk.
 ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& workDir,
-                         const std::vector<std::string>& environment);
+                         const std::vector<std::string>& environment,
+                         std::optional<std::uint64_t> fileSizeLimit = std::nullopt);
+
+// Runs `body` in a forked child process, under a file size limit as RunProcess does, and
+// returns the text body returned; nothing when the child did not get to the end of it.
+std::optional<std::string> RunForked(const std::function<std::string()>& body,
+                                     std::optional<std::uint64_t> fileSizeLimit);
 
 // Starts a program as RunProcess does, its output discarded, and kills it (SIGKILL) after
 // `delay`; true when it was killed, false when it had ended before.

@@ -29,6 +29,13 @@ constexpr const char* kJokerInsert = "insert into listejoker values (:reftirage,
 constexpr const char* kDrawExists = "select count(reftirage) as nb from listetirage where date = "
                                     ":date and n_sem = :n_sem and n_tir = :n_tir and type  = :type";
 
+// The type, date, n_sem and n_tir of a draw, in this order from the given column on.
+DrawHeader HeaderAt(const SqlStatement& q, int first) {
+    return {static_cast<std::int32_t>(q.Int(first)), q.Double(first + 1),
+            static_cast<std::int32_t>(q.Int(first + 2)),
+            static_cast<std::int32_t>(q.Int(first + 3))};
+}
+
 } // namespace
 
 std::pair<std::string, std::string> BallColumnHeadings(const std::string& libelle) {
@@ -216,8 +223,17 @@ std::optional<DrawHeader> DrawRecords::FindDraw(std::int32_t reference) {
     q.Set("ref", I(reference));
     if (!q.Next())
         return std::nullopt;
-    return DrawHeader{static_cast<std::int32_t>(q.Int(0)), q.Double(1),
-                      static_cast<std::int32_t>(q.Int(2)), static_cast<std::int32_t>(q.Int(3))};
+    return HeaderAt(q, 0);
+}
+
+std::vector<StoredDraw> DrawRecords::DrawsAfter(std::int32_t reference) {
+    auto q = cnx_.Prepare("select reftirage, type, date, n_sem, n_tir from listetirage where "
+                          "reftirage > :ref order by type, reftirage");
+    q.Set("ref", I(reference));
+    std::vector<StoredDraw> draws;
+    while (q.Next())
+        draws.push_back({static_cast<std::int32_t>(q.Int(0)), HeaderAt(q, 1)});
+    return draws;
 }
 
 DrawBalls DrawRecords::Balls(std::int32_t reference) {

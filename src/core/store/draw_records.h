@@ -66,6 +66,12 @@ struct DrawHeader {
     std::int32_t n_tir = 0;
 };
 
+// A stored draw with its reference.
+struct StoredDraw {
+    std::int32_t reftirage = 0;
+    DrawHeader draw;
+};
+
 // Balls 1 to 7 of a draw at indices 1 to 7 (index 0 unused), 0 where a ball is missing.
 using DrawBalls = std::array<std::uint8_t, 8>;
 
@@ -107,6 +113,9 @@ public:
     // One stored draw; nothing when there is none of that reference. Failures reach the caller.
     std::optional<DrawHeader> FindDraw(std::int32_t reference);
     DrawBalls Balls(std::int32_t reference);
+    // The draws stored under a reference above the given one, by type then reference.
+    // Failures reach the caller.
+    std::vector<StoredDraw> DrawsAfter(std::int32_t reference);
 
 private:
     void ReadDrawList(const std::string& query);

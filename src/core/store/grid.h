@@ -2,6 +2,7 @@
 
 #include "core/store/games.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -22,5 +23,12 @@ struct Grid {
 };
 
 using GridList = std::vector<Grid>;
+
+// Puts numbers into a set in ascending order; the set has room for 11, the rest is dropped.
+template <class Number> void FillSet(GridSet& set, std::vector<Number> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    for (std::size_t i = 0; i < numbers.size() && i < set.size(); ++i)
+        set[i] = static_cast<std::uint8_t>(numbers[i]);
+}
 
 } // namespace quintaro

@@ -24,21 +24,6 @@ std::size_t WriteBlock(char* data, std::size_t size, std::size_t count, void* fi
     return std::fwrite(data, size, count, static_cast<std::FILE*>(file)) * size;
 }
 
-const char* CreateFailureReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "Le chemin d'accès spécifié est introuvable";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return "Accès refusé";
-    case EISDIR:
-        return "Un dossier porte déjà ce nom";
-    default:
-        return std::strerror(error);
-    }
-}
-
 constexpr const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
@@ -55,7 +40,7 @@ bool DownloadFile(const std::string& url, const std::string& path, const std::st
     FileHandle file = CreateNewFile(path);
     if (!file)
         throw QuintaroError("Impossible de créer le fichier \"" + path + "\". " +
-                            CreateFailureReason(errno));
+                            FileFailureReason(errno));
 
     CURL* c = curl.get();
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());

@@ -1,9 +1,6 @@
 #include "core/update/file_paths.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 
 namespace quintaro {
 
@@ -42,24 +39,6 @@ bool FileExistsLongPath(const std::string& p) {
 bool DeleteLongPath(const std::string& p) {
     std::error_code ec;
     return !std::filesystem::is_directory(p, ec) && std::filesystem::remove(p, ec) && !ec;
-}
-
-FileHandle CreateNewFile(const std::string& p) {
-    const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        const int error = errno;
-        std::error_code ec;
-        const bool folder = std::filesystem::is_directory(std::filesystem::symlink_status(p, ec));
-        errno = error == EEXIST && folder ? EISDIR : error;
-        return nullptr;
-    }
-    FileHandle file(::fdopen(fd, "wb"));
-    if (!file) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-    }
-    return file;
 }
 
 } // namespace quintaro

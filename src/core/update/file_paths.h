@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdio>
-#include <memory>
+#include "core/base/new_file.h"
+
 #include <string>
 
 namespace quintaro {
@@ -19,15 +19,5 @@ std::string ExtensionPart(const std::string& p);
 bool FileExistsLongPath(const std::string& p);
 // Deletes the file at p; true when it was deleted.
 bool DeleteLongPath(const std::string& p);
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// A new file at p, open for writing, created only where nothing lies yet, so that a link put
-// there is never written through. Null with errno set when it cannot be created; EISDIR when
-// a folder has that name.
-FileHandle CreateNewFile(const std::string& p);
 
 } // namespace quintaro

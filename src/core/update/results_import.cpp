@@ -3,8 +3,8 @@
 #include "core/base/currency.h"
 #include "core/base/quintaro_error.h"
 #include "core/base/text_util.h"
-#include "core/store/ini_file.h"
 #include "core/base/value_reading.h"
+#include "core/store/ini_file.h"
 
 namespace quintaro {
 
@@ -113,10 +113,12 @@ bool ResultsImport::ImportNewDraws(int i) {
             Row row = SplitCells(text_.Line(r));
             ImportLine(i, row);
         }
+        // Committed before the log says so: a commit that fails (a full disk) is a failure
+        // of the file like any other, with no line of success before its text.
+        transaction.Commit();
         log_.Replace(progressLine, " Ajout terminé");
         log_.Append(" Mise à jour du " + entry.lib + " terminée ajout de " +
                     std::to_string(added_) + " enregistrements");
-        transaction.Commit();
         imported = true;
     } catch (const std::exception& e) {
         log_.Append(e.what());

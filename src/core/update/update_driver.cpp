@@ -1,6 +1,7 @@
 #include "core/update/update_driver.h"
 
 #include "core/base/text_util.h"
+#include "core/store/games.h"
 #include "core/update/file_paths.h"
 
 #include <filesystem>
@@ -13,6 +14,10 @@ namespace {
 std::string CsvName(const TlistFiche& entry, const std::string& folder) {
     const std::string prefix = folder + "/";
     return entry.csv.starts_with(prefix) ? entry.csv.substr(prefix.size()) : NamePart(entry.csv);
+}
+
+std::tuple<std::int32_t, double, std::int32_t, std::int32_t> KeyOf(const DrawHeader& draw) {
+    return {draw.type, draw.date, draw.n_sem, draw.n_tir};
 }
 
 } // namespace
@@ -75,8 +80,15 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
 }
 
 void UpdateDriver::Update(std::int32_t mode) {
+    Run(mode, {});
+}
+
+void UpdateDriver::Run(std::int32_t mode, const std::set<DrawKey>& storedBefore) {
     everyStepSucceeded_ = true;
+    added_.clear();
+    newWinnings_ = {};
     md_.LastDrawReference();
+    const std::int32_t lastReferenceBefore = md_.LastReference();
     for (std::size_t i = 0; i < catalogue_.SourceCatalogue.size(); ++i) {
         const TlistFiche& entry = catalogue_.SourceCatalogue[i];
         const int type = static_cast<int>(i);
@@ -102,14 +114,31 @@ void UpdateDriver::Update(std::int32_t mode) {
     md_.LoadPrizeAmounts();
     host_.Replace(amounts, "Chargement des données OK");
     host_.Append("Mise à jour terminée");
+    MatchAddedDraws(lastReferenceBefore, storedBefore);
+}
+
+void UpdateDriver::MatchAddedDraws(std::int32_t lastReferenceBefore,
+                                   const std::set<DrawKey>& storedBefore) {
+    // Every reference above the largest one stored before the update is a draw it added.
+    for (const StoredDraw& draw : md_.Draws().DrawsAfter(lastReferenceBefore))
+        if (!storedBefore.contains(KeyOf(draw.draw)))
+            added_.push_back(draw);
+    md_.LoadGrids();
+    for (const StoredDraw& draw : added_)
+        if (IsGameType(draw.draw.type) && md_.GridCount(draw.draw.type) > 0)
+            newWinnings_.Add(draw, md_.MatchGridsForDraw(draw.reftirage, draw.draw.type));
 }
 
 bool UpdateDriver::FullReset(std::int32_t mode) {
     if (!host_.Confirm("Etes vous sur de vouloir vider toutes les données des tirages"))
         return false;
+    // The whole history comes back: only what was not stored before is news.
+    std::set<DrawKey> storedBefore;
+    for (const StoredDraw& draw : md_.Draws().DrawsAfter(0))
+        storedBefore.insert(KeyOf(draw.draw));
     host_.Append("/!\\ Effacement des tables");
     md_.ClearDrawTables();
-    Update(mode);
+    Run(mode, storedBefore);
     import_.ClearRows();
     host_.ProcessPendingMessages();
     return true;

@@ -1,14 +1,18 @@
 #pragma once
 
-#include "core/store/catalogue.h"
 #include "core/datastore/tmd.h"
+#include "core/store/catalogue.h"
 #include "core/update/results_import.h"
 #include "core/update/update_log.h"
 #include "core/update/zip_archive.h"
+#include "core/winnings/new_draw_winnings.h"
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace quintaro {
 
@@ -44,7 +48,8 @@ inline constexpr std::int32_t kModeFichiers = 1;
 // "MAj nouveaux Tirages" and "Maj Total": every catalogue entry's results file is obtained as
 // the update mode says and its new draws imported; then the statistics are rebuilt and the
 // prize amounts reloaded. A failure that stops the whole update leaves as an exception, whose
-// text the program shows.
+// text the program shows. An update that runs to its end then matches the player's grids with
+// the draws it added, for the program to tell what they won.
 class UpdateDriver {
 public:
     UpdateDriver(Tmd& md, const Catalogue& catalogue, UpdateHost& host, ArchiveFetcher& fetcher);
@@ -55,9 +60,19 @@ public:
     // Whether the last update ran every step to success: no entry whose results file could not
     // be fetched, picked or imported, and statistics computed.
     bool EveryStepSucceeded() const { return everyStepSucceeded_; }
+    // The draws the last update added, by game then reference. Those of a full reset are the
+    // draws that were not stored before it: the same game, date, draw number and n_tir.
+    const std::vector<StoredDraw>& AddedDraws() const { return added_; }
+    // What the grids won on them, at the prize amounts reloaded by the update.
+    const NewDrawWinnings& NewWinnings() const { return newWinnings_; }
 
 private:
+    // What identifies a draw across a full reset: type, date, n_sem, n_tir.
+    using DrawKey = std::tuple<std::int32_t, double, std::int32_t, std::int32_t>;
+
+    void Run(std::int32_t mode, const std::set<DrawKey>& storedBefore);
     bool Fetch(const TlistFiche& entry, std::int32_t mode);
+    void MatchAddedDraws(std::int32_t lastReferenceBefore, const std::set<DrawKey>& storedBefore);
 
     Tmd& md_;
     const Catalogue& catalogue_;
@@ -65,6 +80,8 @@ private:
     ArchiveFetcher& fetcher_;
     ResultsImport import_;
     bool everyStepSucceeded_ = true;
+    std::vector<StoredDraw> added_;
+    NewDrawWinnings newWinnings_;
 };
 
 } // namespace quintaro

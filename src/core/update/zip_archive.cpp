@@ -13,7 +13,6 @@
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <random>
 #include <sys/stat.h>
 #include <tuple>
 #include <utility>
@@ -96,22 +95,6 @@ bool OlderThanEntry(const std::filesystem::path& file, const TFileInfo& entry) {
         std::make_tuple(1980 + (entry.modDate >> 9), (entry.modDate >> 5) & 15, entry.modDate & 31,
                         entry.modTime >> 11, (entry.modTime >> 5) & 63, (entry.modTime & 31) * 2);
     return fileTime < entryTime;
-}
-
-// A new file beside target, under a name of its own, for the target's replacement to be
-// written into; a null file when none can be made.
-std::pair<std::filesystem::path, FileHandle> CreateFileBeside(const std::filesystem::path& target) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[8];
-        const auto end =
-            std::to_chars(suffix, suffix + sizeof suffix, random() & 0xFFFFFFF, 16).ptr;
-        std::filesystem::path path = target.string() + "." + std::string(suffix, end) + ".part";
-        FileHandle file = CreateNewFile(path.string());
-        if (file || errno != EEXIST)
-            return {std::move(path), std::move(file)};
-    }
-    return {};
 }
 
 struct ZipCloser {
@@ -365,6 +348,11 @@ bool TZip::ExtractEntry(void* handle, const TFileInfo& entry, const std::string&
         if (password_.empty())
             return false;
     }
+    // libzip leaks what it prepared for an entry whose encryption it cannot undo (strong
+    // encryption, unknown methods): such an entry is not opened at all.
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        !zip_encryption_method_supported(stat.encryption_method, 0))
+        return false;
     std::unique_ptr<zip_file_t, ZipFileCloser> file(
         entry.encrypted ? zip_fopen_index_encrypted(archive, static_cast<zip_uint64_t>(index), 0,
                                                     password_.c_str())

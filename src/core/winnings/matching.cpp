@@ -20,6 +20,10 @@ bool Wins(int family, int matched, int secondHit) {
 
 } // namespace
 
+int SecondIndex(std::int32_t type, const WinningGrid& grid) {
+    return HasSecondSet(type) ? grid.secondMatched : (grid.complementary ? 1 : 0);
+}
+
 int FamilyOfType(int type) {
     return IsGameType(type) ? Game(type).family : 0;
 }
@@ -94,9 +98,9 @@ TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
     // Loto: balls 1 to 6 are the numbers and 7 the complementary ball. The other games: balls
     // 1 to 5 are the numbers, 6 and 7 the stars, or 6 the chance number.
     const bool twoSets = HasSecondSet(type_);
-    const BallCounts counts =
-        !twoSets ? CountBalls(balls, 7, 7)
-                 : CountBalls(balls, 6, family_ == 3 && !chanceAlsoBall7 ? 6 : 7);
+    const BallCounts counts = !twoSets
+                                  ? CountBalls(balls, 7, 7)
+                                  : CountBalls(balls, 6, family_ == 3 && !chanceAlsoBall7 ? 6 : 7);
     for (const Entry& e : entries_) {
         int matched = 0, secondHit = 0;
         for (std::uint8_t i = 0; i < e.mainCount; ++i)
@@ -107,6 +111,7 @@ TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
             continue;
 
         WinningGrid w;
+        w.number = static_cast<std::int32_t>(&e - entries_.data()) + 1;
         w.mainNumbers = e.grid->main;
         w.matched = matched;
         int complementaryHit = 0;

@@ -25,6 +25,7 @@ struct WinningGrid {
     bool complementary = false;
     std::int32_t secondMatched = 0;
     double prize = 0.0;
+    std::int32_t number = 0; // the grid's number in its game: its place in the list, from 1
 };
 
 using TgrilleGagnante = std::vector<WinningGrid>;
@@ -33,6 +34,11 @@ using TgrilleGagnante = std::vector<WinningGrid>;
 constexpr int CellCode(std::uint8_t number, std::uint8_t mark) {
     return number + 100 * mark;
 }
+
+// What a winning grid matched besides its main numbers: for Loto and Super Loto 1 when the
+// complementary ball is among its numbers, else 0; for the other games the stars or chance
+// numbers matched.
+int SecondIndex(std::int32_t type, const WinningGrid& grid);
 
 // The game family of the combination table for a draw type; 0 for a type without one.
 int FamilyOfType(int type);

@@ -26,10 +26,6 @@ private:
 
 } // namespace
 
-int SecondIndex(std::int32_t type, const WinningGrid& grid) {
-    return HasSecondSet(type) ? grid.secondMatched : (grid.complementary ? 1 : 0);
-}
-
 PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, std::int32_t type,
                                      const PrizeTables& tables, const PeriodProgress& progress) {
     RunningGuard guard;

@@ -45,7 +45,4 @@ using PeriodProgress = std::function<void(std::size_t position, std::size_t last
 PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, std::int32_t type,
                                      const PrizeTables& tables, const PeriodProgress& progress);
 
-// The tally's second index of a winning grid.
-int SecondIndex(std::int32_t type, const WinningGrid& grid);
-
 } // namespace quintaro

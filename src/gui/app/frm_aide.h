@@ -14,10 +14,11 @@ public:
 
     explicit TfrmAide(ViewHost& host);
 
-    QLabel* nomsoft;
-    QLabel* adresse;
-    QLabel* licence;
-    QLabel* Remerciements;
+    // Null until made: the event filter sees events of the labels made before them.
+    QLabel* nomsoft = nullptr;
+    QLabel* adresse = nullptr;
+    QLabel* licence = nullptr;
+    QLabel* Remerciements = nullptr;
 
     // The link the contact label opens.
     static QUrl ContactUrl();

@@ -8,6 +8,7 @@
 #include "gui/stats/frm_statistique.h"
 #include "gui/ui/dialogs.h"
 #include "gui/ui/ox_angle_label.h"
+#include "gui/ui/ox_panel.h"
 #include "gui/update/frm_import_progress.h"
 #include "gui/update/frm_maj.h"
 #include "gui/winnings/frm_calcul.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMouseEvent>
@@ -80,7 +80,12 @@ TfrmMaitre::TfrmMaitre(const Installation& where, SettingsStore& settings) {
     }
 }
 
-TfrmMaitre::~TfrmMaitre() = default;
+TfrmMaitre::~TfrmMaitre() {
+    // The views are deleted with the widgets, once this window is no more than a QWidget:
+    // the state changes of their closing must not reach it then.
+    for (QMdiSubWindow* view : mdiArea_->subWindowList())
+        view->disconnect(this);
+}
 
 void TfrmMaitre::SplashMessage(const std::string& text) {
     splash_->SplashMessage(text);
@@ -96,16 +101,12 @@ void TfrmMaitre::BuildMenu() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    pnlMenu_ = new QFrame(central);
+    pnlMenu_ = new TOxPanel(central);
     pnlMenu_->setObjectName(QStringLiteral("pnlMenu"));
-    pnlMenu_->setFrameShape(QFrame::StyledPanel);
-    pnlMenu_->setAutoFillBackground(true);
     pnlMenu_->installEventFilter(this);
 
-    pnlActiveMenu_ = new QFrame(pnlMenu_);
+    pnlActiveMenu_ = new TOxPanel(pnlMenu_);
     pnlActiveMenu_->setObjectName(QStringLiteral("pnlActiveMenu"));
-    pnlActiveMenu_->setFrameShape(QFrame::Panel);
-    pnlActiveMenu_->setFrameShadow(QFrame::Raised);
     pnlActiveMenu_->setCursor(Qt::PointingHandCursor);
     pnlActiveMenu_->installEventFilter(this);
 
@@ -134,10 +135,7 @@ void TfrmMaitre::BuildMenu() {
         return [this, viewMember] { BringToFront(this->*viewMember); };
     };
     connect(menuButtons_[0], &QToolButton::clicked, this, bring(&TfrmMaitre::maj_));
-    connect(menuButtons_[1], &QToolButton::clicked, this, [this] {
-        BringToFront(tirage_);
-        tirage_->widget()->setFocus();
-    });
+    connect(menuButtons_[1], &QToolButton::clicked, this, &TfrmMaitre::BringDrawsToFront);
     connect(menuButtons_[2], &QToolButton::clicked, this, bring(&TfrmMaitre::grille_));
     connect(menuButtons_[3], &QToolButton::clicked, this, bring(&TfrmMaitre::calcul_));
     connect(menuButtons_[4], &QToolButton::clicked, this, bring(&TfrmMaitre::statistique_));
@@ -215,6 +213,16 @@ void TfrmMaitre::BringToFront(ViewWindow* view) {
     view->showMaximized();
     mdiArea_->setActiveSubWindow(view);
     view->raise();
+}
+
+void TfrmMaitre::BringDrawsToFront() {
+    BringToFront(tirage_);
+    tirage_->widget()->setFocus();
+}
+
+void TfrmMaitre::ShowDraw(std::int32_t reference) {
+    BringDrawsToFront();
+    tirage_->ShowDraw(reference);
 }
 
 void TfrmMaitre::ShowHelpContext(int context) {

@@ -9,7 +9,6 @@
 #include <array>
 #include <memory>
 
-class QFrame;
 class QMdiArea;
 class QToolButton;
 
@@ -26,6 +25,7 @@ class TfrmSplash;
 class TfrmStatistique;
 class TfrmTirage;
 class TOxAngleLabel;
+class TOxPanel;
 class ViewWindow;
 
 // The main window: the frame of the views, with the collapsible side menu. Its creation
@@ -59,6 +59,7 @@ public:
     void ShowHelpContext(int context) override;
     // Brings a view to the front, maximised.
     void BringToFront(ViewWindow* view);
+    void ShowDraw(std::int32_t reference) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +74,7 @@ private:
     void MenuStripClicked();
     void MenuTimerTick();
     void RepaintActiveView();
+    void BringDrawsToFront();
     // Every view shown is maximised: one restored is maximised, and when one is closed the
     // view behind it comes to the front maximised.
     void KeepViewsMaximised(ViewWindow* view, Qt::WindowStates before, Qt::WindowStates now);
@@ -84,8 +86,8 @@ private:
     CurrentSettings current_;
     TfrmSplash* splash_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
-    QFrame* pnlMenu_ = nullptr;
-    QFrame* pnlActiveMenu_ = nullptr;
+    TOxPanel* pnlMenu_ = nullptr;
+    TOxPanel* pnlActiveMenu_ = nullptr;
     TOxAngleLabel* lblMenu_ = nullptr;
     std::array<QToolButton*, 8> menuButtons_{};
     QTimer menuTimer_;  // Timer1: closes the automatic menu once the pointer has left it

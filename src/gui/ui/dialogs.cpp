@@ -3,6 +3,7 @@
 #include "core/base/text_util.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quintaro {
 
@@ -29,6 +30,28 @@ void ShowErrorDialog(QWidget* parent, const std::string& text) {
     if (parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
+}
+
+namespace {
+
+// The first button is the one that says yes.
+bool Ask(QWidget* parent, const std::string& question, const QString& yes, const QString& no) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), DisplayText(question),
+                    QMessageBox::NoButton, parent);
+    QPushButton* accept = box.addButton(yes, QMessageBox::YesRole);
+    box.addButton(no, QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+} // namespace
+
+bool AskYesNo(QWidget* parent, const std::string& question) {
+    return Ask(parent, question, QStringLiteral("&Oui"), QStringLiteral("&Non"));
+}
+
+bool AskOkCancel(QWidget* parent, const std::string& question) {
+    return Ask(parent, question, QStringLiteral("OK"), QStringLiteral("Annuler"));
 }
 
 } // namespace quintaro

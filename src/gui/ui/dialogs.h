@@ -17,6 +17,11 @@ void ShowErrorDialog(QWidget* parent, const std::string& text);
 // A plain message box: the application's title, one OK button.
 void ShowMessage(QWidget* parent, const std::string& text);
 
+// A question box (title "Confirmation"): true on "Oui", false on "Non".
+bool AskYesNo(QWidget* parent, const std::string& question);
+// A question box with the buttons OK and "Annuler": true on OK.
+bool AskOkCancel(QWidget* parent, const std::string& question);
+
 // A message's line breaks (CR LF, or CR alone) as the toolkit shows them.
 QString DisplayText(const std::string& text);
 

@@ -1,21 +1,14 @@
 #include "gui/ui/ox_angle_label.h"
 
 #include "gui/ui/angle_label_geometry.h"
-#include "gui/ui/mouse_click.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace quintaro {
 
-TOxAngleLabel::TOxAngleLabel(QWidget* parent)
-    : QWidget(parent), color_(palette().color(QPalette::WindowText)) {}
-
-void TOxAngleLabel::SetCaption(const QString& caption) {
-    caption_ = caption;
-    Relayout();
-}
+TOxAngleLabel::TOxAngleLabel(QWidget* parent) : TOxLabel(parent) {}
 
 void TOxAngleLabel::SetAngle(int degrees) {
     angle_ = std::clamp(degrees, 0, 360);
@@ -27,15 +20,10 @@ void TOxAngleLabel::SetAutoSize(bool autoSize) {
     Relayout();
 }
 
-void TOxAngleLabel::SetTextColor(const QColor& color) {
-    color_ = color;
-    update();
-}
-
 QSizeF TOxAngleLabel::CaptionSize() const {
     // An empty caption is measured as one blank.
     const QFontMetricsF metrics(font());
-    const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
+    const QString text = Caption().isEmpty() ? QStringLiteral(" ") : Caption();
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
@@ -52,6 +40,13 @@ void TOxAngleLabel::Relayout() {
     update();
 }
 
+void TOxAngleLabel::changeEvent(QEvent* event) {
+    // A hot-tracking font measures the caption anew.
+    if (event->type() == QEvent::FontChange)
+        Relayout();
+    TOxLabel::changeEvent(event);
+}
+
 void TOxAngleLabel::paintEvent(QPaintEvent*) {
     const QSizeF text = CaptionSize();
     const AngleLabelLayout l =
@@ -59,17 +54,11 @@ void TOxAngleLabel::paintEvent(QPaintEvent*) {
                   : CentredAngleLabel(text.width(), text.height(), angle_, width(), height());
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(color_);
+    painter.setPen(TextColor());
     painter.setFont(font());
     painter.translate(l.textX, l.textY);
     painter.rotate(-angle_); // counter-clockwise on screen
-    painter.drawText(QRectF(QPointF(0, 0), text), Qt::AlignLeft | Qt::AlignTop, caption_);
-}
-
-void TOxAngleLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (IsClick(*this, *event))
-        emit clicked();
-    QWidget::mouseReleaseEvent(event);
+    painter.drawText(QRectF(QPointF(0, 0), text), Qt::AlignLeft | Qt::AlignTop, Caption());
 }
 
 } // namespace quintaro

@@ -70,6 +70,11 @@ void TOxDbgrid::SetCurrentRow(int row) {
     scrollTo(index);
 }
 
+void TOxDbgrid::SetCurrentRecord(int record) {
+    if (rows_ && record >= 0 && record < rows_->rowCount())
+        SetCurrentRow(sorted_->mapFromSource(rows_->index(record, 0)).row());
+}
+
 int TOxDbgrid::FittingWidth() const {
     int width = 2 * frameWidth() + verticalHeader()->sizeHint().width() +
                 style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);

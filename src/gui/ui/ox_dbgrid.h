@@ -33,6 +33,7 @@ public:
     int CurrentRow() const;
     int CurrentRecord() const;
     void SetCurrentRow(int row);
+    void SetCurrentRecord(int record);
 
     TCellStyle Cellstyle() const { return cellstyle_; }
     void SetCellstyle(TCellStyle style) { cellstyle_ = style; } // drawn at the next repaint

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class QWidget;
 
 namespace quintaro {
@@ -23,6 +25,8 @@ public:
     virtual void ShowHelpContext(int context) = 0;
     // The window that the views' dialogs belong to and centre on.
     virtual QWidget* DialogParent() = 0;
+    // Brings the draws view to the front on a stored draw.
+    virtual void ShowDraw(std::int32_t reference) = 0;
 };
 
 } // namespace quintaro

@@ -6,6 +6,8 @@
 #include "core/update/network_fetcher.h"
 #include "gui/ui/dialogs.h"
 #include "gui/ui/log_pane.h"
+#include "gui/ui/picture_button.h"
+#include "gui/ui/regional_format.h"
 #include "gui/ui/view_host.h"
 #include "gui/update/extraction_progress_form.h"
 #include "gui/update/frm_import_progress.h"
@@ -24,20 +26,6 @@ namespace quintaro {
 
 namespace {
 
-QToolButton* PictureButton(QWidget* parent, const QString& icon, const QString& caption, int top) {
-    auto* button = new QToolButton(parent);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    // The caption fits the button's width in one line.
-    QFont font = button->font();
-    font.setPixelSize(10);
-    button->setFont(font);
-    button->setGeometry(8, top, 121, 65);
-    return button;
-}
-
 std::optional<std::string> OpenDialog(QWidget* parent, const std::string& fileName) {
     // One filter whose description and pattern are both the results file's name.
     const QString name = QString::fromStdString(fileName);
@@ -48,13 +36,12 @@ std::optional<std::string> OpenDialog(QWidget* parent, const std::string& fileNa
     return chosen.toStdString();
 }
 
-bool AskYesNo(QWidget* parent, const std::string& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"),
-                    QString::fromStdString(question), QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    box.exec();
-    return box.clickedButton() == yes;
+std::string RegionalCurrency(double euros) {
+    return CurrencyText(euros).toStdString();
+}
+
+std::string RegionalDate(double dayCount) {
+    return ShortDateText(dayCount).toStdString();
 }
 
 } // namespace
@@ -74,9 +61,9 @@ TfrmMaj::TfrmMaj(ViewHost& host, TfrmProgress& progress)
     auto* panel = new QFrame(page);
     panel->setFixedWidth(137);
     cmdMajNew_ = PictureButton(panel, QStringLiteral(":/icons/maj.svg"),
-                               QStringLiteral("MAj nouveaux Tirages"), 8);
+                               QStringLiteral("MAj nouveaux Tirages"), QRect(8, 8, 121, 65));
     cmdMajtotal_ = PictureButton(panel, QStringLiteral(":/icons/majtotal.svg"),
-                                 QStringLiteral("Maj Total"), 80);
+                                 QStringLiteral("Maj Total"), QRect(8, 80, 121, 65));
     connect(cmdMajNew_, &QToolButton::clicked, this, &TfrmMaj::cmdMajNewClick);
     connect(cmdMajtotal_, &QToolButton::clicked, this, &TfrmMaj::cmdMajtotalClick);
 
@@ -95,7 +82,7 @@ void TfrmMaj::SetDialogs(FilePicker picker, Question question) {
     question_ = std::move(question);
 }
 
-void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
+void TfrmMaj::Run(const std::function<bool(UpdateDriver&)>& command) {
     struct Disabled {
         TfrmMaj& view;
         explicit Disabled(TfrmMaj& v) : view(v) { Set(false); }
@@ -114,19 +101,43 @@ void TfrmMaj::Run(const std::function<void(UpdateDriver&)>& command) {
     NetworkFetcher fetcher(*app.settings, ExecutableName(), extraction);
     UpdateDriver driver(*app.md, app.catalogue, *this, fetcher);
     try {
-        command(driver);
+        if (command(driver))
+            ReportNewDraws(driver.NewWinnings());
     } catch (const std::exception& e) {
         progress_.Finish();
         ShowStandardError(e.what());
     }
 }
 
+void TfrmMaj::ReportNewDraws(const NewDrawWinnings& winnings) {
+    const Catalogue& catalogue = host.App().catalogue;
+    for (const std::string& line :
+         NewDrawWinningsLines(winnings, catalogue, RegionalCurrency, RegionalDate))
+        Append(line);
+    const WinningNewDraw* latest = winnings.LatestWin();
+    if (!latest)
+        return;
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Quintaro"),
+        DisplayText(NewDrawWinningsMessage(winnings, catalogue, RegionalCurrency, RegionalDate)),
+        QMessageBox::NoButton, host.DialogParent());
+    QPushButton* show = box.addButton(QStringLiteral("Voir le tirage"), QMessageBox::AcceptRole);
+    box.setDefaultButton(show);
+    box.setEscapeButton(box.addButton(QMessageBox::Ok));
+    box.exec();
+    if (box.clickedButton() == show)
+        host.ShowDraw(latest->stored.reftirage);
+}
+
 void TfrmMaj::cmdMajNewClick() {
-    Run([this](UpdateDriver& driver) { driver.Update(host.Current().modemaj); });
+    Run([this](UpdateDriver& driver) {
+        driver.Update(host.Current().modemaj);
+        return true;
+    });
 }
 
 void TfrmMaj::cmdMajtotalClick() {
-    Run([this](UpdateDriver& driver) { driver.FullReset(host.Current().modemaj); });
+    Run([this](UpdateDriver& driver) { return driver.FullReset(host.Current().modemaj); });
 }
 
 std::size_t TfrmMaj::Append(const std::string& line) {

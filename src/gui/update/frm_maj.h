@@ -42,8 +42,12 @@ public:
     void ProcessPendingMessages() override;
 
 private:
-    // Runs one of the commands with both buttons disabled, however it ends.
-    void Run(const std::function<void(UpdateDriver&)>& command);
+    // Runs one of the commands with both buttons disabled, however it ends; a command that ran
+    // (true) is followed by the report of what the grids won on the draws it added.
+    void Run(const std::function<bool(UpdateDriver&)>& command);
+    // The report in the log and, when something was won, the message that offers the latest
+    // winning draw.
+    void ReportNewDraws(const NewDrawWinnings& winnings);
 
     TfrmProgress& progress_;
     QToolButton* cmdMajNew_;

@@ -48,6 +48,14 @@ void DrawWinningsDisplay::FilterDrawList(std::int32_t index) {
     drawList_.SetRows(md_.DrawList(), OxTableModel::Cursor::First);
 }
 
+int DrawWinningsDisplay::RecordOf(std::int32_t reference) const {
+    const std::vector<DrawListRow>& rows = drawList_.Rows();
+    for (std::size_t record = 0; record < rows.size(); ++record)
+        if (rows[record].reftirage == reference)
+            return static_cast<int>(record);
+    return -1;
+}
+
 void DrawWinningsDisplay::AfterScroll(const DrawListRow* current) {
     timerDonnee_.stop();
     drawList_.SetBallHeadings(BallColumnHeadings(current ? current->libelle : std::string()));

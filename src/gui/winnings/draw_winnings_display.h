@@ -31,6 +31,8 @@ public:
     void OpenOrRefreshDrawList();
     // The draws of one game, or of all from the index of "Tous" (the catalogue's count) on.
     void FilterDrawList(std::int32_t index);
+    // The row of the draw list that holds a draw; -1 when the list does not show it.
+    int RecordOf(std::int32_t reference) const;
 
     // The after-scroll step, each time the current draw changes (nullptr: the list is empty):
     // the ball headings of its game, and the evaluation 100 ms later.

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <algorithm>
+#include <utility>
 
 namespace quintaro {
 
@@ -134,11 +135,29 @@ void TfrmTirage::Timer1Timer() {
             cbxType->setCurrentIndex(catalogue.CatalogueCount);
             RestoreGameChoice();
         }
+        if (pendingDraw_)
+            SelectDraw(*std::exchange(pendingDraw_, std::nullopt));
         ShowDrawCount();
         CurrentDrawChanged(dbgTirage->CurrentRecord());
     } catch (const std::exception& e) {
         ShowStandardError(e.what());
     }
+}
+
+void TfrmTirage::ShowDraw(std::int32_t reference) {
+    pendingDraw_ = reference;
+    Timer1Timer();
+}
+
+void TfrmTirage::SelectDraw(std::int32_t reference) {
+    if (display_->RecordOf(reference) < 0) {
+        const std::optional<DrawHeader> draw = host.App().md->Draws().FindDraw(reference);
+        if (!draw || draw->type < 0 || draw->type >= host.App().catalogue.CatalogueCount)
+            return;
+        cbxType->setCurrentIndex(draw->type);
+        cbxTypeChange();
+    }
+    dbgTirage->SetCurrentRecord(display_->RecordOf(reference));
 }
 
 void TfrmTirage::RestoreGameChoice() {

@@ -4,6 +4,8 @@
 #include "gui/winnings/draw_winnings_display.h"
 
 #include <QTimer>
+#include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -28,6 +30,9 @@ public:
     void Timer1Timer();
     // The user's choice of a game.
     void cbxTypeChange();
+    // The draw list read again at once with a stored draw current; when the game shown is
+    // another, the draw's game is shown.
+    void ShowDraw(std::int32_t reference);
 
     DrawWinningsDisplay& Display() { return *display_; }
 
@@ -47,10 +52,12 @@ private:
     void ShowDrawCount();
     void RestoreGameChoice();
     void CurrentDrawChanged(int record);
+    void SelectDraw(std::int32_t reference);
     void Layout();
 
     DrawWinningsDisplay* display_ = nullptr;
-    int tirageWidth_ = 0; // the lists' widths on this desktop's font
+    std::optional<std::int32_t> pendingDraw_; // made current by the next reading of the list
+    int tirageWidth_ = 0;                     // the lists' widths on this desktop's font
     int gainWidth_ = 0;
 };
 

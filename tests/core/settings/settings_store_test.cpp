@@ -1,6 +1,7 @@
 #include "core/base/app_paths.h"
 #include "core/base/quintaro_error.h"
 #include "core/settings/settings_store.h"
+#include "support/process.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,84 @@ TEST_F(SettingsStoreTest, ASaveInterruptedBeforeItsRenameLeavesTheOldStore) {
     store.WriteInteger(kConfig, "menuAuto", 0);
     store.Save();
     EXPECT_EQ(SettingsStore(File()).ReadInteger(kConfig, "menuAuto"), 0);
+}
+
+// A save that fails anywhere before its rename (the lock, the new file, any of its bytes)
+// reports the failure and leaves the store on disk as it was; the next save goes through.
+TEST_F(SettingsStoreTest, AFailedSaveLeavesTheOldStoreWholeAndSaysSo) {
+    const auto change = [](SettingsStore& store) {
+        store.WriteInteger(kConfig, "modemaj", 1);
+        for (int k = 0; k < 200; ++k)
+            store.WriteInteger(
+                "\\Software\\VELMORA\\QUINTARO\\GRILLES\\LOTO\\G" + std::to_string(k), "B01", k);
+    };
+    {
+        SettingsStore store(File());
+        store.WriteInteger(kConfig, "modemaj", 0);
+        store.Save();
+    }
+    const std::string old = test::ReadFile(File());
+    // The size of the store once changed, from a copy changed and saved.
+    const std::uint64_t size = [&] {
+        test::TempDir copy;
+        std::filesystem::copy_file(File(), copy / "settings.reg");
+        SettingsStore store(copy / "settings.reg");
+        change(store);
+        store.Save();
+        return std::filesystem::file_size(copy / "settings.reg");
+    }();
+    ASSERT_GT(size, 4000u);
+
+    const std::string lock = File().string() + ".lock", temporary = File().string() + ".tmp";
+    const std::string failure =
+        "Impossible d'enregistrer les paramètres dans \"" + File().string() + "\" : ";
+    struct Case {
+        const char* what;
+        std::string obstacle; // a folder in the way of a file the save makes
+        std::optional<std::uint64_t> fileSizeLimit;
+    };
+    const Case cases[] = {
+        {"the lock cannot be made", lock, std::nullopt},
+        {"the new file cannot be made", temporary, std::nullopt},
+        {"no byte of it can be written", "", 0},
+        {"half of it is written", "", size / 2},
+        {"all but its last byte are written", "", size - 1},
+    };
+    for (const Case& c : cases) {
+        if (!c.obstacle.empty()) {
+            std::filesystem::remove(c.obstacle);
+            std::filesystem::create_directory(c.obstacle);
+        }
+        const std::optional<std::string> text = test::RunForked(
+            [&]() -> std::string {
+                SettingsStore store(File());
+                change(store);
+                try {
+                    store.Save();
+                } catch (const QuintaroError& e) {
+                    return e.what();
+                }
+                return "saved";
+            },
+            c.fileSizeLimit);
+        ASSERT_TRUE(text) << c.what;
+        EXPECT_EQ(text->substr(0, failure.size()), failure) << c.what << ": " << *text;
+        EXPECT_EQ(test::ReadFile(File()), old) << c.what;
+        SettingsStore reread(File());
+        EXPECT_TRUE(reread.DamageNotice().empty()) << c.what;
+        EXPECT_EQ(reread.ReadInteger(kConfig, "modemaj"), 0) << c.what;
+        // Nothing half-written stays beside the store.
+        if (c.obstacle.empty())
+            EXPECT_FALSE(std::filesystem::exists(temporary)) << c.what;
+        else
+            std::filesystem::remove(c.obstacle);
+    }
+
+    SettingsStore store(File());
+    change(store);
+    store.Save();
+    EXPECT_EQ(std::filesystem::file_size(File()), size);
+    EXPECT_EQ(SettingsStore(File()).ReadInteger(kConfig, "modemaj"), 1);
 }
 
 TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideNotEmptied) {

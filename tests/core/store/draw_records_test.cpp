@@ -147,5 +147,23 @@ TEST_F(DrawRecordsTest, PeriodSelectionIncludesBothDaysInDateAndDrawOrder) {
     EXPECT_TRUE(md->SelectDrawsInPeriod(0, 45006, 45010).empty());
 }
 
+TEST_F(DrawRecordsTest, TheDrawsAfterAReferenceByTypeThenReference) {
+    AddDraw(2, 45000, {1, 2, 3, 4, 5, 6, 7}, {}, 1);
+    AddDraw(0, 45001, {1, 2, 3, 4, 5, 6, 7}, {}, 2);
+    AddDraw(2, 44000, {1, 2, 3, 4, 5, 6, 7}, {}, 1);
+    AddDraw(0, 45002, {1, 2, 3, 4, 5, 6, 7}, {}, 1);
+    const std::vector<StoredDraw> after = md->Draws().DrawsAfter(1);
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_EQ(after[0].reftirage, 2);
+    EXPECT_EQ(after[0].draw.type, 0);
+    EXPECT_EQ(after[0].draw.date, 45001.0);
+    EXPECT_EQ(after[0].draw.n_tir, 2);
+    EXPECT_EQ(after[1].reftirage, 4);
+    EXPECT_EQ(after[2].reftirage, 3);
+    EXPECT_EQ(after[2].draw.type, 2);
+    EXPECT_EQ(md->Draws().DrawsAfter(0).size(), 4u);
+    EXPECT_TRUE(md->Draws().DrawsAfter(4).empty());
+}
+
 } // namespace
 } // namespace quintaro

@@ -157,5 +157,133 @@ TEST_F(GridStoreTest, ImportFailuresCarryClearTexts) {
     }
 }
 
+// The editor's changes, on a store whose grids are read back from listegrille.
+class GridChangeTest : public GridStoreTest {
+protected:
+    GridStore& Store() { return md->PlayerGrids(); }
+    GridList Stored(int type) { return md->FetchGrids()[static_cast<std::size_t>(type)]; }
+    static Grid G(std::vector<int> numbers, std::vector<int> second = {}) {
+        Grid grid;
+        FillSet(grid.main, std::move(numbers));
+        FillSet(grid.second, std::move(second));
+        return grid;
+    }
+    // A statement on listegrille that the database refuses from now on.
+    void Refuse(const std::string& when) {
+        md->Connection().Execute("create trigger refus before " + when +
+                                 " begin select raise(abort, 'refusé'); end");
+    }
+};
+
+TEST_F(GridChangeTest, AnAddedGridTakesTheNextNumberOfItsGame) {
+    EXPECT_EQ(Store().AddGrid(2, G({5, 17, 22, 38, 44}, {2, 9})), 1);
+    EXPECT_EQ(Store().AddGrid(0, G({1, 2, 3, 4, 5, 6})), 1);
+    EXPECT_EQ(Store().AddGrid(0, G({7, 8, 9, 10, 11, 12})), 2);
+    EXPECT_EQ(Stored(0), (GridList{G({1, 2, 3, 4, 5, 6}), G({7, 8, 9, 10, 11, 12})}));
+    EXPECT_EQ(Stored(2), GridList{G({5, 17, 22, 38, 44}, {2, 9})});
+}
+
+TEST_F(GridChangeTest, DeletingAGridMovesTheFollowingOnesDown) {
+    for (int k = 1; k <= 4; ++k)
+        Store().AddGrid(2, G({k, 10 + k, 20 + k, 30 + k, 40 + k}, {k, k + 1}));
+    Store().AddGrid(0, G({1, 2, 3, 4, 5, 6}));
+    Store().DeleteGrid(2, 2);
+    EXPECT_EQ(Stored(2), (GridList{G({1, 11, 21, 31, 41}, {1, 2}), G({3, 13, 23, 33, 43}, {3, 4}),
+                                   G({4, 14, 24, 34, 44}, {4, 5})}));
+    EXPECT_EQ(Stored(0).size(), 1u);
+    Store().DeleteGrid(2, 3);
+    Store().DeleteGrid(2, 1);
+    EXPECT_EQ(Stored(2), GridList{G({3, 13, 23, 33, 43}, {3, 4})});
+}
+
+TEST_F(GridChangeTest, AModifiedGridKeepsItsNumber) {
+    Store().AddGrid(5, G({1, 2, 3, 4, 5}, {1, 2}));
+    Store().AddGrid(5, G({6, 7, 8, 9, 10}, {3, 4}));
+    Store().ReplaceGrid(5, 1, G({11, 12, 13, 14, 15, 16}, {11}));
+    EXPECT_EQ(Stored(5),
+              (GridList{G({11, 12, 13, 14, 15, 16}, {11}), G({6, 7, 8, 9, 10}, {3, 4})}));
+}
+
+TEST_F(GridChangeTest, AChangeTheDatabaseRefusesChangesNothing) {
+    for (int k = 1; k <= 4; ++k)
+        Store().AddGrid(3, G({k, k + 10, k + 20, k + 30, k + 40}, {k}));
+    const GridList before = Stored(3);
+    struct Case {
+        const char* what;
+        std::string refused;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"modify", "insert on listegrille when new.boulle = 13",
+         [&] {
+             Store().ReplaceGrid(3, 2, G({1, 2, 3, 4, 13}, {1}));
+         }},
+        {"add", "insert on listegrille when new.boulle = 13",
+         [&] {
+             Store().AddGrid(3, G({1, 2, 3, 4, 13}, {1}));
+         }},
+        {"delete", "update on listegrille when new.numgrille = 3",
+         [&] { Store().DeleteGrid(3, 2); }},
+        {"import", "insert on listegrille when new.type = 13",
+         [&] {
+             GridReplacement lists;
+             lists.fill(GridList{});
+             lists[3] = GridList{G({1, 2, 3, 4, 5}, {6})};
+             Store().ReplaceGrids(lists);
+         }},
+    };
+    for (const Case& c : cases) {
+        Refuse(c.refused);
+        EXPECT_THROW(c.change(), SqlError) << c.what;
+        md->Connection().Execute("drop trigger refus");
+        EXPECT_EQ(Stored(3), before) << c.what;
+        EXPECT_NO_THROW(md->Connection().Execute("begin transaction; commit transaction"));
+    }
+}
+
+TEST_F(GridChangeTest, AGridThatDoesNotExistIsNamed) {
+    Store().AddGrid(0, G({1, 2, 3, 4, 5, 6}));
+    struct Case {
+        int type;
+        std::int32_t number;
+        const char* message;
+    };
+    const Case cases[] = {
+        {0, 2, "La grille 2 n'existe pas : ce jeu a une grille"},
+        {0, 0, "La grille 0 n'existe pas : ce jeu a une grille"},
+        {1, 1, "La grille 1 n'existe pas : ce jeu n'a aucune grille"},
+    };
+    for (const Case& c : cases) {
+        try {
+            Store().DeleteGrid(c.type, c.number);
+            ADD_FAILURE() << c.message;
+        } catch (const QuintaroError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        EXPECT_THROW(Store().ReplaceGrid(c.type, c.number, G({1, 2, 3, 4, 5, 7})), QuintaroError);
+    }
+    EXPECT_EQ(Stored(0), GridList{G({1, 2, 3, 4, 5, 6})});
+}
+
+TEST_F(GridChangeTest, ReplacingTheGridsKeepsTheGamesWithoutAList) {
+    Store().AddGrid(0, G({1, 2, 3, 4, 5, 6}));
+    Store().AddGrid(1, G({1, 2, 3, 4, 5, 6}));
+    Store().AddGrid(5, G({1, 2, 3, 4, 5}, {1, 11}));
+    GridReplacement lists;
+    for (int t = 0; t < 5; ++t)
+        lists[static_cast<std::size_t>(t)] = GridList{};
+    lists[2] = GridList{G({5, 17, 22, 38, 44}, {2, 9}), G({1, 2, 3, 4, 5}, {1, 2})};
+    Store().ReplaceGrids(lists);
+    const auto stored = md->FetchGrids();
+    EXPECT_TRUE(stored[0].empty());
+    EXPECT_TRUE(stored[1].empty());
+    EXPECT_EQ(stored[2], *lists[2]);
+    EXPECT_EQ(stored[5], GridList{G({1, 2, 3, 4, 5}, {1, 11})});
+
+    lists[5] = GridList{};
+    Store().ReplaceGrids(lists);
+    EXPECT_TRUE(Stored(5).empty());
+}
+
 } // namespace
 } // namespace quintaro

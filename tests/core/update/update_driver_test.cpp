@@ -1,10 +1,10 @@
 #include "core/base/quintaro_error.h"
+#include "core/update/network_fetcher.h"
+#include "core/update/update_driver.h"
 #include "support/http_server.h"
 #include "support/recording_update.h"
 #include "support/store_fixture.h"
 #include "support/zip_maker.h"
-#include "core/update/network_fetcher.h"
-#include "core/update/update_driver.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -67,6 +67,20 @@ protected:
         for (const Lines& p : parts)
             all.insert(all.end(), p.begin(), p.end());
         return all;
+    }
+
+    // A results file of the fixture's layout, its lines written out: date;num;b1..b7;g1;nf1.
+    static std::string FileOf(const std::vector<std::string>& lines) {
+        std::string text = "d;n;b1;b2;b3;b4;b5;b6;b7;g1;nf1\n";
+        for (const std::string& line : lines)
+            text += line + "\n";
+        return text;
+    }
+    std::vector<std::int32_t> References(const std::vector<StoredDraw>& draws) {
+        std::vector<std::int32_t> references;
+        for (const StoredDraw& draw : draws)
+            references.push_back(draw.reftirage);
+        return references;
     }
 
     test::RecordingUpdate host;
@@ -259,6 +273,85 @@ TEST_F(UpdateDriverTest, FullResetAsksThenStartsTheReferencesAgain) {
     EXPECT_EQ(q.Int(1), 3);
     EXPECT_EQ(Count("listegrille"), 6);
     EXPECT_EQ(host.pumps, 1);
+}
+
+// Six numbers win rank 1, whose amount is the file's g1.
+TEST_F(UpdateDriverTest, ThreeAddedDrawsOfWhichOneWinsForTwoGrids) {
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    AddGrid(0, {1, 2, 3, 4, 5, 6, 8});
+    AddGrid(0, {20, 21, 22, 23, 24, 25});
+    test::WriteFile(Csv(0), FileOf({"16/03/2023;2023032;1;2;3;4;5;6;7;10,5;1",
+                                    "15/03/2023;2023031;30;31;32;33;34;35;36;99;1",
+                                    "14/03/2023;2023030;40;41;42;43;44;45;46;99;1"}));
+    test::WriteFile(Csv(1), FileOf({}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    // The update's own log is the same as without grids.
+    EXPECT_EQ(host.lines, Join({Import(0, 3, 4), Import(1, 0, 1), Closing()}));
+
+    // The file is read from its last line up.
+    ASSERT_EQ(References(driver.AddedDraws()), (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(driver.AddedDraws()[2].draw.n_sem, 32);
+    const NewDrawWinnings& winnings = driver.NewWinnings();
+    EXPECT_EQ(winnings.drawsChecked, 3u);
+    ASSERT_EQ(winnings.draws.size(), 1u);
+    EXPECT_EQ(winnings.draws[0].stored.reftirage, 3);
+    ASSERT_EQ(winnings.draws[0].winners.size(), 2u);
+    EXPECT_EQ(winnings.draws[0].winners[0].number, 1);
+    EXPECT_EQ(winnings.draws[0].winners[1].number, 2);
+    // The amounts of the draws just added: the ones the draws view shows.
+    EXPECT_EQ(winnings.draws[0].winners[1].prize, 10.5);
+    EXPECT_EQ(winnings.total, 21.0);
+    EXPECT_EQ(winnings.LatestWin(), &winnings.draws[0]);
+}
+
+TEST_F(UpdateDriverTest, NothingIsReportedWithoutANewDrawOfAGameWithGrids) {
+    AddGrid(1, {1, 2, 3, 4, 5, 6});
+    test::WriteFile(Csv(0), File({"16/03/2023", "15/03/2023"}));
+    test::WriteFile(Csv(1), FileOf({}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    EXPECT_EQ(driver.AddedDraws().size(), 2u);
+    EXPECT_FALSE(driver.NewWinnings().Reported());
+
+    // A Super Loto draw that wins nothing is checked, and says so.
+    test::WriteFile(Csv(1), FileOf({"17/03/2023;2023017;30;31;32;33;34;35;36;99;1"}));
+    driver.Update(7);
+    EXPECT_EQ(References(driver.AddedDraws()), std::vector<std::int32_t>{3});
+    EXPECT_TRUE(driver.NewWinnings().Reported());
+    EXPECT_FALSE(driver.NewWinnings().Won());
+
+    // Nothing added.
+    driver.Update(7);
+    EXPECT_TRUE(driver.AddedDraws().empty());
+    EXPECT_FALSE(driver.NewWinnings().Reported());
+}
+
+TEST_F(UpdateDriverTest, AFullResetReportsOnlyTheDrawsThatWereNotStoredBefore) {
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    AddGrid(1, {1, 2, 3, 4, 5, 6});
+    test::WriteFile(Csv(0), File({"16/03/2023", "15/03/2023"}));
+    test::WriteFile(Csv(1), File({"17/03/2023"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    ASSERT_EQ(driver.NewWinnings().draws.size(), 3u);
+
+    // The history again, with a new draw, and one of the same day under another number.
+    test::WriteFile(Csv(0), File({"18/03/2023", "16/03/2023", "15/03/2023"}) +
+                                "16/03/2023;2023099;1;2;3;4;5;6;7;10,5;1\n");
+    host.confirm = true;
+    ASSERT_TRUE(driver.FullReset(7));
+    EXPECT_EQ(host.lines.back(), "Mise à jour terminée");
+    // The references start again, the file read from its last line up.
+    EXPECT_EQ(References(driver.AddedDraws()), (std::vector<std::int32_t>{1, 4}));
+    ASSERT_EQ(driver.AddedDraws().size(), 2u);
+    EXPECT_EQ(driver.AddedDraws()[0].draw.n_sem, 99);
+    EXPECT_EQ(driver.AddedDraws()[1].draw.n_sem, 18);
+    const NewDrawWinnings& winnings = driver.NewWinnings();
+    EXPECT_EQ(winnings.drawsChecked, 2u);
+    ASSERT_EQ(winnings.draws.size(), 2u);
+    EXPECT_EQ(winnings.total, 21.0);
+    EXPECT_EQ(winnings.LatestWin()->stored.draw.n_sem, 18);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "core/update/zip_archive.h"
 #include "support/temp_dir.h"
 #include "support/zip_maker.h"
-#include "core/update/zip_archive.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -241,6 +241,18 @@ TEST_F(ZipArchiveTest, AnEncryptedEntryNeedsItsPassword) {
     answers.password = "sesame";
     EXPECT_EQ(Unzip(zip, "secret.csv").extracted, 1);
     EXPECT_EQ(test::ReadFile(out / "secret.csv"), "hidden");
+}
+
+TEST_F(ZipArchiveTest, AnEntryUnderStrongEncryptionIsNotExtracted) {
+    // General-purpose flags 0x41: encrypted, by the strong encryption no library here reads.
+    std::string zip = test::MakeZip({{"strong.csv", "hidden", true}});
+    for (std::size_t at : {zip.find("PK\x03\x04") + 6, zip.find("PK\x01\x02") + 8})
+        zip[at] = '\x41';
+    test::WriteFile(out / "strong.csv", "old");
+    answers.password = "sesame";
+    EXPECT_EQ(Unzip(zip, "strong.csv").extracted, 0);
+    EXPECT_EQ(test::ReadFile(out / "strong.csv"), "old");
+    EXPECT_EQ(Folder(), std::vector<std::string>{"strong.csv"});
 }
 
 TEST_F(ZipArchiveTest, AnEntryHoldingMoreThanItDeclaresIsNotWrittenPastIt) {

@@ -192,6 +192,18 @@ TEST_F(MatchingTest, PrizeIsTheRankAmountAndZeroWithoutAmounts) {
     EXPECT_EQ(md->MatchGridsForDraw(unpaid, 0)[0].prize, 0.0);
 }
 
+TEST_F(MatchingTest, AWinningGridCarriesItsNumberInItsGame) {
+    AddGrid(0, {1, 2, 3, 4, 5, 6});
+    AddGrid(0, {20, 21, 22, 23, 24, 25});
+    AddGrid(0, {1, 2, 3, 10, 11, 12});
+    const std::int32_t ref = AddDraw(0, 45000, {1, 2, 3, 40, 41, 42, 4});
+    md->LoadGrids();
+    const TgrilleGagnante winners = md->MatchGridsForDraw(ref, 0);
+    ASSERT_EQ(winners.size(), 2u);
+    EXPECT_EQ(winners[0].number, 1);
+    EXPECT_EQ(winners[1].number, 3);
+}
+
 TEST_F(MatchingTest, NothingToMatchGivesAnEmptyList) {
     const std::int32_t ref = AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7});
     md->LoadGrids();

@@ -6,7 +6,6 @@
 #include "gui/ui/ox_angle_label.h"
 
 #include "support/modal_answer.h"
-#include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSignalSpy>
@@ -28,7 +27,7 @@ protected:
         maitre->resize(1024, 768);
         maitre->show();
     }
-    QFrame* Frame(const char* name) { return maitre->findChild<QFrame*>(QLatin1String(name)); }
+    QWidget* Frame(const char* name) { return maitre->findChild<QWidget*>(QLatin1String(name)); }
     QToolButton* Button(const char* name) {
         return maitre->findChild<QToolButton*>(QLatin1String(name));
     }
@@ -60,7 +59,7 @@ TEST_F(MainWindowTest, StartsWithTheSplashLinesAndTheViewsInOrder) {
 
 TEST_F(MainWindowTest, MenuStripTogglesTheMenuWhenNotAutomatic) {
     maitre->SetMenuAuto(false);
-    QFrame* menu = Frame("pnlMenu");
+    QWidget* menu = Frame("pnlMenu");
     EXPECT_EQ(menu->width(), TfrmMaitre::kMenuStripWidth);
     EXPECT_LT(Button("cmdMaj")->geometry().right(), 0); // hidden behind the left edge
     ClickStrip();

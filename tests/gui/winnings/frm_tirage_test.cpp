@@ -226,6 +226,38 @@ TEST_F(FrmTirageTest, TousListsEveryGameAndAGameWithoutDrawsShowsNone) {
     EXPECT_EQ(tirage->Label2->text(), "Il y a 2 tirages");
 }
 
+TEST_F(FrmTirageTest, ShowDrawReadsTheListAgainOnTheDrawAndItsGame) {
+    Start();
+    StoreGrid(md(), 1, 0, {1, 2, 3, 4, 5, 6});
+    StoreDraw(md(), 0, 45000, {1, 2, 3, 40, 41, 42, 4}, LotoAmounts(12.5, 0));
+    StoreDraw(md(), 0, 45003, {7, 8, 9, 40, 41, 42, 4});
+    Load();
+    ChooseGame(0);
+    tirage->dbgTirage->SetOrderBy("cldate", TOxDbgrid::obDown);
+
+    // A draw stored since the list was read, of a game the list does not show.
+    const auto euromillion = StoreDraw(md(), 2, 45001, {1, 2, 3, 20, 21, 8, 9});
+    tirage->ShowDraw(euromillion);
+    EXPECT_EQ(tirage->cbxType->currentIndex(), 2);
+    EXPECT_EQ(tirage->Label2->text(), "Il y a 1 tirages");
+    EXPECT_EQ(tirage->Display().DrawList().RowAt(tirage->dbgTirage->CurrentRecord()).reftirage,
+              euromillion);
+
+    // A draw of the list, sorted: the current row is the draw's, wherever the order puts it.
+    ChooseGame(6);
+    tirage->ShowDraw(1);
+    EXPECT_EQ(tirage->cbxType->currentIndex(), 6);
+    EXPECT_EQ(tirage->dbgTirage->CurrentRow(), 2);
+    EXPECT_EQ(tirage->Display().DrawList().RowAt(tirage->dbgTirage->CurrentRecord()).reftirage, 1);
+    Evaluate();
+    EXPECT_EQ(Memo(), "Vous avez 1 grilles gagnantes pour un total de 12,50€ { 81,99F }");
+
+    // A draw that is no longer stored leaves the list as it is.
+    tirage->ShowDraw(99);
+    EXPECT_EQ(tirage->cbxType->currentIndex(), 6);
+    EXPECT_EQ(tirage->dbgTirage->CurrentRow(), 2);
+}
+
 TEST_F(FrmTirageTest, AHeadingClickSortsTheDrawsByDate) {
     Start();
     StoreDraw(md(), 0, 45065, {1, 2, 3, 4, 5, 6, 7}); // 19/05/2023
