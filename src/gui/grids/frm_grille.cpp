@@ -72,6 +72,8 @@ TfrmGrille::TfrmGrille(ViewHost& host) : ViewWindow(host, QStringLiteral("Mes gr
     page_ = new QWidget;
     page_->setMinimumSize(kDesignSize);
     scroll->setWidget(page_);
+    // The sub-window only detaches the page it had: it is ours to delete.
+    delete widget();
     setWidget(scroll);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
