@@ -194,7 +194,7 @@ TEST_F(FrmGrilleTest, EachGameShowsItsButtons) {
     };
     const Case cases[] = {
         {0, false, 0, 0, "B10"},    {1, false, 0, 0, "B10"},    {2, true, 9, 129, "E9"},
-        {3, false, 10, 169, "C10"}, {4, false, 10, 169, "C10"}, {5, true, 11, 169, "E11"},
+        {3, false, 10, 169, "C10"}, {4, false, 10, 169, "C10"}, {5, true, 12, 169, "E11"},
     };
     for (const Case& c : cases) {
         ChooseGame(c.type);
