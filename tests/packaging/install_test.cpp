@@ -95,6 +95,24 @@ TEST_F(InstallTest, TheInstalledProgramsRunWithoutWritingUnderThePrefix) {
     EXPECT_EQ(Snapshot(Prefix()), before);
 }
 
+// The installation's own catalogue is the operator's, archive after archive: with no file at
+// hand each of its fifteen archives is asked for in turn (nothing is fetched).
+TEST_F(InstallTest, TheDefaultCatalogueListsTheOperatorsArchives) {
+    const test::ProcessResult update =
+        Companion({"maj", "--mode", "fichiers", "--dossier", work.path().string()});
+    EXPECT_EQ(update.status, 3) << update.out << update.err;
+    EXPECT_EQ(Count(update.out, "/!\\ Annulation du chargement de "), 15) << update.out;
+    for (const char* csv : {"loto.csv", "sloto.csv", "nouveau_loto.csv", "loto_201911.csv",
+                            "superloto_201907.csv", "euromillions_202002.csv"})
+        EXPECT_EQ(Count(update.out, std::string(" ") + csv + " par l'utilisateur"), 1) << csv;
+    // The demo keeps its own.
+    const std::string demo = (Prefix() / "share" / "quintaro" / "demo").string();
+    const test::ProcessResult demoUpdate = Companion(
+        {"--app-dir", demo, "maj", "--mode", "fichiers", "--dossier", work.path().string()});
+    EXPECT_EQ(Count(demoUpdate.out, "/!\\ Annulation du chargement de "), 6) << demoUpdate.out;
+    EXPECT_EQ(Count(demoUpdate.out, "nouvel_euromillion.csv"), 1) << demoUpdate.out;
+}
+
 TEST_F(InstallTest, TheMenuEntryAndTheMetainfoValidate) {
     const fs::path share = Prefix() / "share";
     const test::ProcessResult desktop = test::RunProcess(

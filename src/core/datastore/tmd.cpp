@@ -1,5 +1,7 @@
 #include "core/datastore/tmd.h"
 
+#include "core/winnings/prize_rules.h"
+
 namespace quintaro {
 
 Tmd::Tmd(const std::filesystem::path& databaseFile, const std::filesystem::path& tablesFile,
@@ -37,26 +39,36 @@ const GridList& Tmd::GridsOf(std::int32_t type) const {
     return IsGameType(type) ? gridStore.Grids(type) : none;
 }
 
+double Tmd::DrawDay(std::int32_t reference) {
+    // A reference without a draw has no balls either: any day will do.
+    const std::optional<DrawHeader> draw = draws.FindDraw(reference);
+    return draw ? draw->date : 0.0;
+}
+
 TgrilleGagnante Tmd::MatchGridsForDraw(std::int32_t reference, std::int32_t type) {
     const DrawBalls balls = draws.Balls(reference);
-    return MatchGrids(GridsOf(type), type, balls, true, reference, tables.Combinations(),
-                      tables.Amounts());
+    return MatchGrids(GridsOf(type), type, balls, DrawDay(reference), true, reference,
+                      tables.Combinations(), tables.Amounts());
 }
 
 const DrawEvaluation& Tmd::EvaluateDraw(std::int32_t reference, std::int32_t type) {
     evaluation = {};
     evaluation.prizeRanks = draws.PrizeRankList(reference);
+    const std::optional<DrawHeader> draw = draws.FindDraw(reference);
+    const int family = draw ? FamilyOn(draw->type, draw->date) : 0;
+    for (PrizeRankRow& row : evaluation.prizeRanks)
+        row.combinaison = RankCombination(family, row.num);
     evaluation.currentWinningGrids = MatchGridsForDraw(reference, type);
     return evaluation;
 }
 
 TgrilleGagnante Tmd::MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
-                                          std::int32_t reference, std::int32_t type) const {
+                                          std::int32_t reference, std::int32_t type) {
     DrawBalls balls{};
     for (std::size_t k = 1; k <= 7; ++k)
         balls[k] = numbers[k - 1];
-    return MatchGrids(GridsOf(type), type, balls, false, reference, tables.Combinations(),
-                      tables.Amounts());
+    return MatchGrids(GridsOf(type), type, balls, DrawDay(reference), false, reference,
+                      tables.Combinations(), tables.Amounts());
 }
 
 PeriodWinnings Tmd::ComputePeriodWinnings(std::int32_t type, double from, double to,

@@ -116,10 +116,11 @@ public:
     bool ComputeStatistics() { return statistics.ComputeStatistics(); }
 
     // Matching: the winning grids in memory of a stored draw, or of a draw given by its
-    // numbers (balls 1 to 7 in numbers[0..6]).
+    // numbers (balls 1 to 7 in numbers[0..6]), under the prize rules of the draw's day. Failures
+    // reach the caller.
     TgrilleGagnante MatchGridsForDraw(std::int32_t reference, std::int32_t type);
     TgrilleGagnante MatchGridsForNumbers(const std::array<std::uint8_t, 11>& numbers,
-                                         std::int32_t reference, std::int32_t type) const;
+                                         std::int32_t reference, std::int32_t type);
     // The draws view's evaluation of its selected draw: the prize-rank list read again and the
     // grids in memory matched; the winning grids stay current until the next evaluation. A
     // failure leaves them empty and reaches the caller.
@@ -135,6 +136,8 @@ public:
 
 private:
     const GridList& GridsOf(std::int32_t type) const;
+    // The day of a stored draw, 0 when there is none of that reference.
+    double DrawDay(std::int32_t reference);
 
     const Catalogue& catalogue;
     UserDialogs dialogs;

@@ -63,7 +63,8 @@ bool Statistics::ComputeStatistics() {
     try {
         cnx_.Execute("delete from stat");
         std::array<BallTally, 50> main;
-        std::array<BallTally, 11> second;
+        // Stars go up to 12 since 2016.
+        std::array<BallTally, 12> second;
         for (int t = 0; t < kGameTypeCount; ++t) {
             Reset(main);
             Reset(second);
@@ -78,7 +79,8 @@ bool Statistics::ComputeStatistics() {
                     for (int k = 0; k < 7; ++k) {
                         const std::int64_t v = q.Int(b1 + k);
                         const bool inSecond = k >= 5 && t >= 2;
-                        const std::int64_t max = inSecond ? 11 : 50;
+                        const auto max =
+                            static_cast<std::int64_t>(inSecond ? second.size() : main.size());
                         if (v < 1 || v > max)
                             continue;
                         BallTally& tally = inSecond ? second[static_cast<std::size_t>(v - 1)]

@@ -9,12 +9,22 @@
 
 namespace quintaro {
 
-// One results source; its index in the catalogue is the draw type.
-struct TlistFiche {
+// One archive of a results source and the results file it holds.
+struct ResultsArchive {
     std::string url;
     std::string destination; // ResultsDir + "/" + the archive's file name
     std::string csv;         // ResultsDir + "/" + the results file's name
-    std::string lib;         // the game's label
+};
+
+// One results source; its index in the catalogue is the draw type. The operator splits a
+// game's history into several archives: url, destination and csv are those of the first,
+// `archives` lists them all, oldest first.
+struct TlistFiche {
+    std::string url;
+    std::string destination;
+    std::string csv;
+    std::string lib; // the game's label
+    std::vector<ResultsArchive> archives;
 };
 
 // The results-source catalogue, read once at start-up from the INI file of the installation.
@@ -39,6 +49,9 @@ inline constexpr const char* kRangeCheckError = "Erreur de vérification d'éten
 // when the file does not describe at least one complete source (the entries before the
 // first incomplete one stay filled), and "Erreur de vérification d'étendue" for a negative
 // count. A malformed price list raises "Fichier INI non conforme : " + its key and its fault.
+// The keys url, destination and csv of an entry may each list several archives separated by
+// "|", in the same order; lists of different lengths, or an empty url among several, raise
+// "Fichier INI non conforme : " + the keys and the fault.
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath);
 void LoadSourceCatalogue(Catalogue& cat, const std::filesystem::path& iniPath,
                          const std::filesystem::path& resultsDir);

@@ -192,9 +192,12 @@ std::vector<PrizeRankRow> DrawRecords::PrizeRankList(std::int32_t reference) {
               nbEuro = q.ColumnIndex("nbgagnantseuro");
     while (q.Next())
         rows.push_back({static_cast<std::int32_t>(q.Int(num)),
-                        static_cast<std::int32_t>(q.Int(ref)), q.Double(gain),
-                        ToFrancs(q.Double(gain)), static_cast<std::int32_t>(q.Int(nb)),
-                        static_cast<std::int32_t>(q.Int(nbEuro))});
+                        static_cast<std::int32_t>(q.Int(ref)),
+                        q.Double(gain),
+                        ToFrancs(q.Double(gain)),
+                        static_cast<std::int32_t>(q.Int(nb)),
+                        static_cast<std::int32_t>(q.Int(nbEuro)),
+                        {}});
     return rows;
 }
 

@@ -53,6 +53,7 @@ struct PrizeRankRow {
     double gainF = 0.0; // gain in francs
     std::int32_t nbgagnants = 0;
     std::int32_t nbgagnantseuro = 0;
+    std::string combinaison; // what the rank pays for under the draw's rules: "3+2", "4+C"
 };
 
 // The headings of the draw list's sixth and seventh ball columns for a draw's label.

@@ -6,6 +6,8 @@
 #include "core/base/value_reading.h"
 #include "core/store/ini_file.h"
 
+#include <algorithm>
+
 namespace quintaro {
 
 namespace {
@@ -23,6 +25,22 @@ std::array<std::string, 54> MakeStandardColumns() {
     for (const char* name : {"joker", "joker+", "devise"})
         names[n++] = name;
     return names;
+}
+
+// The header text of a mapping value that lists several, separated by "|": the first of them
+// that the header holds; a value that lists one, or none found, is kept as it is.
+std::string HeaderTextOf(const std::string& value, const std::vector<std::string>& header) {
+    if (value.find('|') == std::string::npos)
+        return value;
+    for (std::size_t start = 0; start <= value.size();) {
+        const std::size_t bar = std::min(value.find('|', start), value.size());
+        const std::string_view name = std::string_view(value).substr(start, bar - start);
+        for (const std::string& cell : header)
+            if (!name.empty() && EqualsIgnoringAsciiCase(cell, name))
+                return std::string(name);
+        start = bar + 1;
+    }
+    return value;
 }
 
 // A cell of a line by its position; a position the line does not have is the list index error.
@@ -52,19 +70,20 @@ void ResultsImport::ClearRows() {
     header_.clear();
 }
 
-void ResultsImport::LoadResultsFile(int i) {
-    const TlistFiche& entry = catalogue_.SourceCatalogue[static_cast<std::size_t>(i)];
-    log_.Append(" Traitement de " + entry.csv);
+void ResultsImport::LoadResultsFile(int i, std::size_t archive) {
+    const std::string& csv =
+        catalogue_.SourceCatalogue[static_cast<std::size_t>(i)].archives.at(archive).csv;
+    log_.Append(" Traitement de " + csv);
+
+    ClearRows();
+    text_ = ResultsText::Read(csv);
+    if (text_.LineCount() > 0)
+        header_ = SplitCells(text_.Line(0));
 
     const IniFile ini = IniFile::Load(catalogue_.CatalogueIniPath);
     const std::string section = "fichier" + std::to_string(i);
     for (std::size_t n = 1; n < StandardColumns.size(); ++n)
-        mapping_[n] = ini.ReadString(section, StandardColumns[n], "na");
-
-    ClearRows();
-    text_ = ResultsText::Read(entry.csv);
-    if (text_.LineCount() > 0)
-        header_ = SplitCells(text_.Line(0));
+        mapping_[n] = HeaderTextOf(ini.ReadString(section, StandardColumns[n], "na"), header_);
 
     deviseColumn_ = dateColumn_ = numColumn_ = tirColumn_ = -1;
     ballColumns_.fill(-1);
@@ -205,6 +224,9 @@ void ResultsImport::ImportJoker(Row& row) {
             continue;
         if (joker.size() < 7)
             joker.insert(0, 7 - joker.size(), '0');
+        // "Jokerplus indisponible", a My Million code: no Joker number was drawn.
+        if (!std::all_of(joker.begin(), joker.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
         md_.AddJoker(joker, 0);
         stored = true;
     }

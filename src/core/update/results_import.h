@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/store/catalogue.h"
 #include "core/datastore/tmd.h"
+#include "core/store/catalogue.h"
 #include "core/update/results_file.h"
 #include "core/update/update_log.h"
 
@@ -24,8 +24,10 @@ public:
 
     // Lines dated before this day count are never imported.
     void SetLastStoredDate(double date) { lastStoredDate_ = date; }
-    // Reads the mapping and the file of entry i; fails when the file cannot be read.
-    void LoadResultsFile(int i);
+    // Reads the mapping of entry i and the results file of its archive (its first by default);
+    // fails when the file cannot be read. A mapping value may list several header texts
+    // separated by "|": the first that the file's header holds names the column.
+    void LoadResultsFile(int i, std::size_t archive = 0);
     // Adds the new draws of the loaded file as draws of type i. A failure is logged and rolls
     // the whole file back.
     // False when the file's import failed and was rolled back (its text is in the log).

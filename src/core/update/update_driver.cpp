@@ -11,9 +11,10 @@ namespace quintaro {
 namespace {
 
 // The results file's name as the catalogue gives it, relative to the catalogue's folder.
-std::string CsvName(const TlistFiche& entry, const std::string& folder) {
+std::string CsvName(const ResultsArchive& archive, const std::string& folder) {
     const std::string prefix = folder + "/";
-    return entry.csv.starts_with(prefix) ? entry.csv.substr(prefix.size()) : NamePart(entry.csv);
+    return archive.csv.starts_with(prefix) ? archive.csv.substr(prefix.size())
+                                           : NamePart(archive.csv);
 }
 
 std::tuple<std::int32_t, double, std::int32_t, std::int32_t> KeyOf(const DrawHeader& draw) {
@@ -27,12 +28,12 @@ UpdateDriver::UpdateDriver(Tmd& md, const Catalogue& catalogue, UpdateHost& host
     : md_(md), catalogue_(catalogue), host_(host), fetcher_(fetcher),
       import_(md, catalogue, host, host) {}
 
-bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
-    const std::string& dest = entry.destination;
+bool UpdateDriver::Fetch(const ResultsArchive& archive, std::int32_t mode) {
+    const std::string& dest = archive.destination;
     if (mode == kModeInternet) {
         host_.Append("Téléchargement de " + dest + " ...");
         fetcher_.PurgeWebCache(dest);
-        if (!fetcher_.DownloadFile(entry.url, dest)) {
+        if (!fetcher_.DownloadFile(archive.url, dest)) {
             host_.Append("/!\\ Erreur lors du téléchargement de " + dest + " /!\\");
             return false;
         }
@@ -41,7 +42,7 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
         UnzipResult unzipped;
         try {
             unzipped = fetcher_.UnzipToFolder(dest, catalogue_.ResultsDir,
-                                              CsvName(entry, catalogue_.ResultsDir));
+                                              CsvName(archive, catalogue_.ResultsDir));
         } catch (const std::exception&) {
             // An archive that cannot be read has nothing extracted.
         }
@@ -55,7 +56,7 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
         return true;
     }
     if (mode == kModeFichiers) {
-        const std::string name = NamePart(entry.csv);
+        const std::string name = NamePart(archive.csv);
         const std::optional<std::string> chosen = host_.PickResultsFile(name);
         if (!chosen) {
             host_.Append("/!\\ Annulation du chargement de " + name + " par l'utilisateur /!\\");
@@ -65,9 +66,9 @@ bool UpdateDriver::Fetch(const TlistFiche& entry, std::int32_t mode) {
             host_.Append("/!\\ Fichier différent /!\\");
             return false;
         }
-        if (AsciiLower(*chosen) != AsciiLower(entry.csv)) {
+        if (AsciiLower(*chosen) != AsciiLower(archive.csv)) {
             std::error_code ec;
-            std::filesystem::copy_file(*chosen, entry.csv,
+            std::filesystem::copy_file(*chosen, archive.csv,
                                        std::filesystem::copy_options::overwrite_existing, ec);
             if (ec) {
                 host_.Append("/!\\ Erreur lors de la copie de " + *chosen + " /!\\");
@@ -90,18 +91,22 @@ void UpdateDriver::Run(std::int32_t mode, const std::set<DrawKey>& storedBefore)
     md_.LastDrawReference();
     const std::int32_t lastReferenceBefore = md_.LastReference();
     for (std::size_t i = 0; i < catalogue_.SourceCatalogue.size(); ++i) {
-        const TlistFiche& entry = catalogue_.SourceCatalogue[i];
         const int type = static_cast<int>(i);
-        if (Fetch(entry, mode)) {
-            import_.SetLastStoredDate(md_.LastDrawDate(type));
-            import_.LoadResultsFile(type);
-            if (!import_.ImportNewDraws(type))
+        // Oldest archive first: each one's draws come after those of the one before, and the
+        // latest stored date then skips what an earlier update stored.
+        const std::vector<ResultsArchive>& archives = catalogue_.SourceCatalogue[i].archives;
+        for (std::size_t k = 0; k < archives.size(); ++k) {
+            if (Fetch(archives[k], mode)) {
+                import_.SetLastStoredDate(md_.LastDrawDate(type));
+                import_.LoadResultsFile(type, k);
+                if (!import_.ImportNewDraws(type))
+                    everyStepSucceeded_ = false;
+            } else {
                 everyStepSucceeded_ = false;
-        } else {
-            everyStepSucceeded_ = false;
+            }
+            if (FileExistsLongPath(archives[k].destination))
+                DeleteLongPath(archives[k].destination);
         }
-        if (FileExistsLongPath(entry.destination))
-            DeleteLongPath(entry.destination);
     }
 
     // A failed computation keeps what was computed, and the update goes on; but it says so.

@@ -71,7 +71,7 @@ private:
     using DrawKey = std::tuple<std::int32_t, double, std::int32_t, std::int32_t>;
 
     void Run(std::int32_t mode, const std::set<DrawKey>& storedBefore);
-    bool Fetch(const TlistFiche& entry, std::int32_t mode);
+    bool Fetch(const ResultsArchive& archive, std::int32_t mode);
     void MatchAddedDraws(std::int32_t lastReferenceBefore, const std::set<DrawKey>& storedBefore);
 
     Tmd& md_;

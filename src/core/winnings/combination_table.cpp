@@ -1,7 +1,5 @@
 #include "core/winnings/combination_table.h"
 
-#include "core/winnings/prize_rules.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -11,15 +9,16 @@ namespace quintaro {
 
 std::size_t CombinationTable::Offset(int family, int played, int secondPlayed, int matched,
                                      int secondMatched, int rank) {
-    const long offset = (family - 1) * 16848L + (played - 5) * 2808L + secondPlayed * 234L +
-                        (matched - 1) * 39L + secondMatched * 13L + (rank - 1);
+    const long offset = (family - 1) * static_cast<long>(kFamilyBytes) + (played - 5) * 2808L +
+                        secondPlayed * 234L + (matched - 1) * 39L + secondMatched * 13L +
+                        (rank - 1);
     return static_cast<std::size_t>(offset);
 }
 
 bool CombinationTable::InLayout(int family, int played, int secondPlayed, int matched,
                                 int secondMatched, int rank) {
-    const bool matchedInLayout =
-        (matched >= 1 && matched <= 6) || (family == 3 && matched == 0 && secondPlayed >= 1);
+    const bool matchedInLayout = (matched >= 1 && matched <= 6) ||
+                                 (HasChanceNumber(family) && matched == 0 && secondPlayed >= 1);
     return family >= 1 && family <= kFamilyCount && played >= 5 && played <= 10 &&
            secondPlayed >= 0 && secondPlayed <= 11 && matchedInLayout && secondMatched >= 0 &&
            secondMatched <= 2 && rank >= 1 && rank <= kRankCount;
@@ -33,10 +32,11 @@ CombinationTable CombinationTable::FromRules() {
                 for (int matched = 1; matched <= 6; ++matched)
                     for (int secondMatched = 0; secondMatched <= 2; ++secondMatched)
                         for (int rank = 1; rank <= kRankCount; ++rank) {
-                            // Family 3 keeps the counts of no number matched where matched 6
-                            // would lie, under one second-set number less (and none for a
-                            // grid of twelve chance numbers, which the layout has no room for).
-                            const bool noneMatched = family == 3 && matched == 6;
+                            // The chance-number families keep the counts of no number matched
+                            // where matched 6 would lie, under one second-set number less (and
+                            // none for a grid of twelve chance numbers, which the layout has no
+                            // room for).
+                            const bool noneMatched = HasChanceNumber(family) && matched == 6;
                             std::uint64_t count = 0;
                             if (!noneMatched)
                                 count = CombinationCount(family, played, second, matched,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/winnings/prize_rules.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -9,16 +11,18 @@ namespace quintaro {
 
 // The prize combination tables: for every way a grid can relate to a draw, how many of its
 // simple combinations win each rank. A fixed block of bytes, indexed
-// [family 1..4][played 5..10][second played 0..11][matched 1..6][second matched 0..2][rank 1..13].
-// A byte of 255 stands for "255 or more".
+// [family 1..6][played 5..10][second played 0..11][matched 1..6][second matched 0..2][rank 1..13].
+// Families 5 and 6, today's rules, follow the first four's 67392 bytes, which stay as they
+// were. A byte of 255 stands for "255 or more".
 class CombinationTable {
 public:
-    static constexpr std::size_t kSize = 67392;
+    static constexpr std::size_t kFamilyBytes = 16848;
+    static constexpr std::size_t kSize = kFamilyBytes * kFamilyCount;
     static constexpr std::uint8_t kSaturated = 255;
 
-    // Byte offset of an entry; the indices must lie in the layout's ranges, except that
-    // family 3 takes matched 0 (its counts lie at the place of matched 6 under second
-    // played − 1).
+    // Byte offset of an entry; the indices must lie in the layout's ranges, except that the
+    // chance-number families take matched 0 (its counts lie at the place of matched 6 under
+    // second played − 1).
     static std::size_t Offset(int family, int played, int secondPlayed, int matched,
                               int secondMatched, int rank);
     static bool InLayout(int family, int played, int secondPlayed, int matched, int secondMatched,

@@ -1,31 +1,11 @@
 #include "core/winnings/matching.h"
 
+#include "core/winnings/prize_rules.h"
+
 namespace quintaro {
-
-namespace {
-
-// Whether a grid with that many hits is kept as a winning grid of its game family.
-bool Wins(int family, int matched, int secondHit) {
-    switch (family) {
-    case 2:
-        return matched >= 3 || (matched == 2 && secondHit >= 1) || (matched == 1 && secondHit == 2);
-    case 3:
-        return matched >= 2 || secondHit >= 1;
-    case 4:
-        return matched >= 2 || (secondHit >= 2 && matched >= 1);
-    default:
-        return matched > 2;
-    }
-}
-
-} // namespace
 
 int SecondIndex(std::int32_t type, const WinningGrid& grid) {
     return HasSecondSet(type) ? grid.secondMatched : (grid.complementary ? 1 : 0);
-}
-
-int FamilyOfType(int type) {
-    return IsGameType(type) ? Game(type).family : 0;
 }
 
 double GridPrize(const CombinationTable& table, const PrizeAmounts::Ranks* amounts, int family,
@@ -73,12 +53,12 @@ void Occupied(const GridSet& set, std::size_t examined, GridSet& slots, std::uin
 
 } // namespace
 
-GridMatcher::GridMatcher(const GridList& grids, int type)
-    : type_(type), family_(FamilyOfType(type)) {
-    if (family_ == 0)
+GridMatcher::GridMatcher(const GridList& grids, int type) : type_(type) {
+    if (!IsGameType(type))
         return;
-    // Loto examines ten slots, the two-set games ten of each set, New Euromillion eleven.
-    const std::size_t examined = family_ == 4 ? 11 : 10;
+    // Loto examines ten slots, the two-set games ten of each set, New Euromillion, whose stars
+    // go past ten, eleven.
+    const std::size_t examined = Game(type).secondMax > 10 ? 11 : 10;
     entries_.reserve(grids.size());
     for (const Grid& grid : grids) {
         Entry e{&grid, {}, {}, 0, 0};
@@ -89,25 +69,26 @@ GridMatcher::GridMatcher(const GridList& grids, int type)
     }
 }
 
-TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
+TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, double day, bool chanceAlsoBall7,
                                    const CombinationTable& table,
                                    const PrizeAmounts::Ranks* amounts) const {
     TgrilleGagnante result;
-    if (family_ == 0)
+    const int family = FamilyOn(type_, day);
+    if (family == 0)
         return result;
     // Loto: balls 1 to 6 are the numbers and 7 the complementary ball. The other games: balls
     // 1 to 5 are the numbers, 6 and 7 the stars, or 6 the chance number.
     const bool twoSets = HasSecondSet(type_);
-    const BallCounts counts = !twoSets
-                                  ? CountBalls(balls, 7, 7)
-                                  : CountBalls(balls, 6, family_ == 3 && !chanceAlsoBall7 ? 6 : 7);
+    const bool chanceOnly = Game(type_).seventhBallEmpty && !chanceAlsoBall7;
+    const BallCounts counts =
+        !twoSets ? CountBalls(balls, 7, 7) : CountBalls(balls, 6, chanceOnly ? 6 : 7);
     for (const Entry& e : entries_) {
         int matched = 0, secondHit = 0;
         for (std::uint8_t i = 0; i < e.mainCount; ++i)
             matched += counts.main[e.grid->main[e.mainSlots[i]]];
         for (std::uint8_t i = 0; i < e.secondCount; ++i)
             secondHit += counts.second[e.grid->second[e.secondSlots[i]]];
-        if (!Wins(family_, matched, secondHit))
+        if (!WinsARank(family, matched, secondHit))
             continue;
 
         WinningGrid w;
@@ -135,17 +116,18 @@ TgrilleGagnante GridMatcher::Match(const DrawBalls& balls, bool chanceAlsoBall7,
             }
         }
         w.complementary = complementaryHit == 1;
-        w.prize = GridPrize(table, amounts, family_, e.mainCount, e.secondCount, matched,
+        w.prize = GridPrize(table, amounts, family, e.mainCount, e.secondCount, matched,
                             twoSets ? secondHit : complementaryHit);
         result.push_back(w);
     }
     return result;
 }
 
-TgrilleGagnante MatchGrids(const GridList& grids, int type, const DrawBalls& balls,
+TgrilleGagnante MatchGrids(const GridList& grids, int type, const DrawBalls& balls, double day,
                            bool chanceAlsoBall7, std::int64_t reference,
                            const CombinationTable& table, const PrizeAmounts& amounts) {
-    return GridMatcher(grids, type).Match(balls, chanceAlsoBall7, table, amounts.Find(reference));
+    return GridMatcher(grids, type)
+        .Match(balls, day, chanceAlsoBall7, table, amounts.Find(reference));
 }
 
 } // namespace quintaro

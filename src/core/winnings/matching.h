@@ -40,9 +40,6 @@ constexpr int CellCode(std::uint8_t number, std::uint8_t mark) {
 // numbers matched.
 int SecondIndex(std::int32_t type, const WinningGrid& grid);
 
-// The game family of the combination table for a draw type; 0 for a type without one.
-int FamilyOfType(int type);
-
 // The prize of a grid for a draw: over the 13 ranks, the combinations of each rank the grid
 // contains times the draw's amount for that rank.
 double GridPrize(const CombinationTable& table, const PrizeAmounts& amounts, std::int64_t reference,
@@ -53,8 +50,9 @@ double GridPrize(const CombinationTable& table, const PrizeAmounts& amounts, std
 class GridMatcher {
 public:
     GridMatcher(const GridList& grids, int type);
-    // The winning grids of a draw, in grid order; amounts are the draw's (nullptr: none).
-    TgrilleGagnante Match(const DrawBalls& balls, bool chanceAlsoBall7,
+    // The winning grids of a draw of that day, under the prize rules in force then, in grid
+    // order; amounts are the draw's (nullptr: none).
+    TgrilleGagnante Match(const DrawBalls& balls, double day, bool chanceAlsoBall7,
                           const CombinationTable& table, const PrizeAmounts::Ranks* amounts) const;
 
 private:
@@ -64,14 +62,13 @@ private:
         std::uint8_t mainCount, secondCount;
     };
     int type_;
-    int family_;
     std::vector<Entry> entries_;
 };
 
-// Matches every grid of a game with a draw's balls and keeps the winning ones, in grid order.
-// The second set of New Loto and New Super Loto grids is compared with ball 6, and with ball 7
-// too when `chanceAlsoBall7`.
-TgrilleGagnante MatchGrids(const GridList& grids, int type, const DrawBalls& balls,
+// Matches every grid of a game with the balls of a draw of that day and keeps the winning
+// ones, in grid order. The second set of New Loto and New Super Loto grids is compared with
+// ball 6, and with ball 7 too when `chanceAlsoBall7`.
+TgrilleGagnante MatchGrids(const GridList& grids, int type, const DrawBalls& balls, double day,
                            bool chanceAlsoBall7, std::int64_t reference,
                            const CombinationTable& table, const PrizeAmounts& amounts);
 

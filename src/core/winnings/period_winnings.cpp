@@ -38,8 +38,8 @@ PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, s
     for (std::size_t k = 0; k < result.draws.size(); ++k) {
         const DrawInPeriod& d = result.draws[k];
         const DrawBalls balls = {0, d.b1, d.b2, d.b3, d.b4, d.b5, d.b6, d.b7};
-        TgrilleGagnante winners =
-            matcher.Match(balls, false, tables.Combinations(), tables.Amounts().Find(d.reftirage));
+        TgrilleGagnante winners = matcher.Match(balls, d.date, false, tables.Combinations(),
+                                                tables.Amounts().Find(d.reftirage));
         if (progress)
             progress(k, last);
         for (const WinningGrid& w : winners) {

@@ -1,5 +1,6 @@
 #include "core/winnings/prize_rules.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quintaro {
@@ -15,114 +16,166 @@ std::uint64_t Binomial(int n, int k) {
     return c;
 }
 
+// What a simple combination of a rank holds of the draw: its drawn numbers and drawn
+// second-set numbers (for Loto the complementary ball), kEither when the second set plays no
+// part.
+constexpr int kEither = -1;
 struct Hit {
-    int numbers;
-    int second;
+    int numbers = 0;
+    int second = 0;
+};
+// A rank is won by one kind of combination, or two ("1+C ou 0+C").
+struct Rank {
+    std::array<Hit, 2> hits{};
+    int alternatives = 0;
+};
+constexpr Rank R(int numbers, int second) {
+    return {{{{numbers, second}, {}}}, 1};
+}
+constexpr Rank R(Hit a, Hit b) {
+    return {{{a, b}}, 2};
+}
+
+// How the second set of a family is drawn and played.
+enum class SecondSet {
+    Complementary, // Loto: the complementary ball, drawn among the numbers, never played
+    Stars,         // two stars drawn, two in a simple bet
+    Chance,        // one chance number drawn, one in a simple bet
 };
 
-// Loto: 6 of 49 and the complementary ball; rank -> numbers drawn, complementary ball.
-constexpr std::array<Hit, 7> kLotoRanks = {
-    {{6, 0}, {5, 1}, {5, 0}, {4, 1}, {4, 0}, {3, 1}, {3, 0}}};
-// Euromillion: 5 numbers and 2 stars; rank -> numbers, stars.
-constexpr std::array<Hit, 12> kEuromillionRanks = {{{5, 2},
-                                                    {5, 1},
-                                                    {5, 0},
-                                                    {4, 2},
-                                                    {4, 1},
-                                                    {4, 0},
-                                                    {3, 2},
-                                                    {3, 1},
-                                                    {2, 2},
-                                                    {3, 0},
-                                                    {1, 2},
-                                                    {2, 1}}};
-constexpr std::array<Hit, 13> kNewEuromillionRanks = {{{5, 2},
-                                                       {5, 1},
-                                                       {5, 0},
-                                                       {4, 2},
-                                                       {4, 1},
-                                                       {4, 0},
-                                                       {3, 2},
-                                                       {2, 2},
-                                                       {3, 1},
-                                                       {3, 0},
-                                                       {1, 2},
-                                                       {2, 1},
-                                                       {2, 0}}};
+// A simple bet and a draw of the family.
+struct Bet {
+    int pick;       // numbers of a simple bet
+    int drawn;      // main numbers of a draw
+    int secondPick; // second-set numbers of a simple bet and of a draw
+};
 
-// Combinations of a grid with j of its drawn numbers and t of its drawn second-set numbers,
-// for a simple bet of `pick` numbers and `secondPick` second-set numbers.
-std::uint64_t WithHits(int played, int secondPlayed, int matched, int secondMatched, int pick,
-                       int secondPick, Hit hit) {
-    return Binomial(matched, hit.numbers) * Binomial(played - matched, pick - hit.numbers) *
-           Binomial(secondMatched, hit.second) *
-           Binomial(secondPlayed - secondMatched, secondPick - hit.second);
-}
+struct FamilyRules {
+    SecondSet kind;
+    Bet bet;
+    std::array<Rank, kRankCount> ranks; // the family's ranks first, then empty ones
 
-std::uint64_t LotoCount(int played, int matched, int complementary, int rank) {
-    if (rank > static_cast<int>(kLotoRanks.size()) || complementary > 1)
-        return 0;
-    const Hit hit = kLotoRanks[rank - 1];
-    // The complementary ball is one of the grid's numbers but not a drawn main number.
-    return Binomial(matched, hit.numbers) * Binomial(complementary, hit.second) *
-           Binomial(played - matched - complementary, 6 - hit.numbers - hit.second);
-}
-
-template <std::size_t N>
-std::uint64_t StarsCount(const std::array<Hit, N>& ranks, int played, int stars, int matched,
-                         int starsMatched, int rank) {
-    if (rank > static_cast<int>(N) || starsMatched > 2)
-        return 0;
-    return WithHits(played, stars, matched, starsMatched, 5, 2, ranks[rank - 1]);
-}
-
-std::uint64_t ChanceCount(int played, int chances, int matched, int chanceMatched, int rank) {
-    if (chanceMatched > 1)
-        return 0;
-    auto count = [&](int numbers, int chance) {
-        return WithHits(played, chances, matched, chanceMatched, 5, 1, {numbers, chance});
-    };
-    switch (rank) {
-    case 1:
-        return count(5, 1);
-    case 2:
-        return count(5, 0);
-    case 3:
-    case 4:
-    case 5:
-        return count(7 - rank, 0) + count(7 - rank, 1);
-    case 6:
-        return count(0, 1) + count(1, 1);
-    default:
-        return 0;
+    constexpr int RankCount() const {
+        int count = 0;
+        while (count < kRankCount && ranks[static_cast<std::size_t>(count)].alternatives > 0)
+            ++count;
+        return count;
     }
+};
+
+// clang-format off
+constexpr FamilyRules kLoto = {SecondSet::Complementary, {6, 6, 1},
+    {R(6, 0), R(5, 1), R(5, 0), R(4, 1), R(4, 0), R(3, 1), R(3, 0)}};
+constexpr FamilyRules kEuromillion = {SecondSet::Stars, {5, 5, 2},
+    {R(5, 2), R(5, 1), R(5, 0), R(4, 2), R(4, 1), R(4, 0), R(3, 2), R(3, 1), R(2, 2), R(3, 0),
+     R(1, 2), R(2, 1)}};
+constexpr FamilyRules kNewLoto = {SecondSet::Chance, {5, 5, 1},
+    {R(5, 1), R(5, 0), R(4, kEither), R(3, kEither), R(2, kEither), R({1, 1}, {0, 1})}};
+constexpr FamilyRules kNewEuromillion = {SecondSet::Stars, {5, 5, 2},
+    {R(5, 2), R(5, 1), R(5, 0), R(4, 2), R(4, 1), R(4, 0), R(3, 2), R(2, 2), R(3, 1), R(3, 0),
+     R(1, 2), R(2, 1), R(2, 0)}};
+constexpr FamilyRules kLoto2017 = {SecondSet::Chance, {5, 5, 1},
+    {R(5, 1), R(5, 0), R(4, 1), R(4, 0), R(3, 1), R(3, 0), R(2, 1), R(2, 0), R({1, 1}, {0, 1})}};
+constexpr FamilyRules kEuroMillions2016 = {SecondSet::Stars, {5, 5, 2},
+    {R(5, 2), R(5, 1), R(5, 0), R(4, 2), R(4, 1), R(3, 2), R(4, 0), R(2, 2), R(3, 1), R(3, 0),
+     R(1, 2), R(2, 1), R(2, 0)}};
+// clang-format on
+
+constexpr std::array<const FamilyRules*, kFamilyCount> kFamilies = {
+    &kLoto, &kEuromillion, &kNewLoto, &kNewEuromillion, &kLoto2017, &kEuroMillions2016};
+
+const FamilyRules* RulesOf(int family) {
+    return family >= 1 && family <= kFamilyCount ? kFamilies[static_cast<std::size_t>(family - 1)]
+                                                 : nullptr;
+}
+
+// Combinations of a grid that hold exactly `hit` of the draw.
+std::uint64_t WithHit(const FamilyRules& f, int played, int secondPlayed, int matched,
+                      int secondMatched, Hit hit) {
+    if (f.kind == SecondSet::Complementary)
+        // The complementary ball is one of the grid's numbers but not a drawn main number.
+        return Binomial(matched, hit.numbers) * Binomial(secondMatched, hit.second) *
+               Binomial(played - matched - secondMatched, f.bet.pick - hit.numbers - hit.second);
+    const std::uint64_t numbers =
+        Binomial(matched, hit.numbers) * Binomial(played - matched, f.bet.pick - hit.numbers);
+    auto second = [&](int t) {
+        return Binomial(secondMatched, t) *
+               Binomial(secondPlayed - secondMatched, f.bet.secondPick - t);
+    };
+    if (hit.second != kEither)
+        return numbers * second(hit.second);
+    std::uint64_t any = 0;
+    for (int t = 0; t <= f.bet.secondPick; ++t)
+        any += second(t);
+    return numbers * any;
+}
+
+bool Holds(Hit hit, int matched, int secondMatched) {
+    return matched >= hit.numbers && (hit.second == kEither || secondMatched >= hit.second);
+}
+
+std::string HitText(SecondSet kind, Hit hit) {
+    std::string text = std::to_string(hit.numbers);
+    if (hit.second == kEither || (hit.second == 0 && kind != SecondSet::Stars))
+        return text;
+    if (kind == SecondSet::Complementary)
+        return text + "+compl.";
+    return text + (kind == SecondSet::Chance ? "+C" : "+" + std::to_string(hit.second));
 }
 
 } // namespace
 
 std::uint64_t CombinationCount(int family, int played, int secondPlayed, int matched,
                                int secondMatched, int rank) {
-    if (rank < 1 || rank > kRankCount || matched < 0 || secondMatched < 0 || matched > played ||
-        secondMatched > secondPlayed + (family == 1 ? 1 : 0))
+    const FamilyRules* f = RulesOf(family);
+    const bool complementary = f && f->kind == SecondSet::Complementary;
+    if (!f || rank < 1 || rank > f->RankCount() || matched < 0 || secondMatched < 0 ||
+        matched > played || matched > f->bet.drawn ||
+        secondMatched > secondPlayed + (complementary ? 1 : 0) ||
+        secondMatched > f->bet.secondPick || (complementary && secondPlayed != 0))
         return 0;
-    switch (family) {
-    case 1:
-        if (secondPlayed != 0 || matched > 6)
-            return 0;
-        return LotoCount(played, matched, secondMatched, rank);
-    case 2:
-        return matched > 5 ? 0
-                           : StarsCount(kEuromillionRanks, played, secondPlayed, matched,
-                                        secondMatched, rank);
-    case 3:
-        return matched > 5 ? 0 : ChanceCount(played, secondPlayed, matched, secondMatched, rank);
-    case 4:
-        return matched > 5 ? 0
-                           : StarsCount(kNewEuromillionRanks, played, secondPlayed, matched,
-                                        secondMatched, rank);
-    default:
-        return 0;
-    }
+    const Rank& r = f->ranks[static_cast<std::size_t>(rank - 1)];
+    std::uint64_t count = 0;
+    for (int a = 0; a < r.alternatives; ++a)
+        count += WithHit(*f, played, secondPlayed, matched, secondMatched,
+                         r.hits[static_cast<std::size_t>(a)]);
+    return count;
+}
+
+bool WinsARank(int family, int matched, int secondMatched) {
+    // Every rank needs at most 6 numbers and 2 of the second set: larger counts win as those.
+    static const auto wins = [] {
+        std::array<std::array<std::array<bool, 3>, 7>, kFamilyCount> table{};
+        for (int family = 1; family <= kFamilyCount; ++family) {
+            const FamilyRules& f = *RulesOf(family);
+            for (int m = 0; m <= 6; ++m)
+                for (int s = 0; s <= 2; ++s)
+                    for (int rank = 0; rank < f.RankCount(); ++rank) {
+                        const Rank& r = f.ranks[static_cast<std::size_t>(rank)];
+                        for (int a = 0; a < r.alternatives; ++a)
+                            if (Holds(r.hits[static_cast<std::size_t>(a)], m, s))
+                                table[static_cast<std::size_t>(family - 1)]
+                                     [static_cast<std::size_t>(m)][static_cast<std::size_t>(s)] =
+                                         true;
+                    }
+        }
+        return table;
+    }();
+    if (family < 1 || family > kFamilyCount || matched < 0 || secondMatched < 0)
+        return false;
+    return wins[static_cast<std::size_t>(family - 1)][static_cast<std::size_t>(
+        std::min(matched, 6))][static_cast<std::size_t>(std::min(secondMatched, 2))];
+}
+
+std::string RankCombination(int family, int rank) {
+    const FamilyRules* f = RulesOf(family);
+    if (!f || rank < 1 || rank > f->RankCount())
+        return {};
+    const Rank& r = f->ranks[static_cast<std::size_t>(rank - 1)];
+    std::string text;
+    for (int a = 0; a < r.alternatives; ++a)
+        text += (a ? " ou " : "") + HitText(f->kind, r.hits[static_cast<std::size_t>(a)]);
+    return text;
 }
 
 } // namespace quintaro

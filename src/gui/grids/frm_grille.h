@@ -29,7 +29,7 @@ class TfrmGrille : public ViewWindow {
     Q_OBJECT
 public:
     static constexpr int kNumberButtons = 50;
-    static constexpr int kSecondButtons = 11;
+    static constexpr int kSecondButtons = 12;
 
     // Chooses the file to export to (save) or to import from; nullopt when cancelled.
     using FileChooser = std::function<std::optional<std::filesystem::path>(bool save)>;

@@ -55,6 +55,10 @@ std::vector<OxColumn<PrizeRankRow>> PrizeRankColumns() {
     using R = const PrizeRankRow&;
     return {
         NumberColumn<PrizeRankRow, &PrizeRankRow::num>("num", "Rang", 2),
+        // Rank order is the order of what the ranks pay for.
+        {"combinaison", "Combinaison", 10, kLeft,
+         [](R r) { return QString::fromStdString(r.combinaison); },
+         [](R a, R b) { return a.num < b.num; }},
         {"gain", "Gain €", 15, kRight, [](R r) { return PrizeAmount(r.gain) + " €"; },
          [](R a, R b) { return a.gain < b.gain; }},
         // Computed from the gain: nothing of its own to sort by.

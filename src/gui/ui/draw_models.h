@@ -21,7 +21,7 @@ public:
     void SetBallHeadings(const std::pair<std::string, std::string>& headings);
 };
 
-// The prize ranks of a draw: "Rang", "Gain €", "Gain F", "NB F", "NB E".
+// The prize ranks of a draw: "Rang", "Combinaison", "Gain €", "Gain F", "NB F", "NB E".
 class PrizeRankModel : public OxRowModel<PrizeRankRow> {
 public:
     explicit PrizeRankModel(QObject* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "core/app/startup.h"
 #include "core/store/schema.h"
+#include "core/winnings/combination_table.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -118,8 +119,9 @@ TEST_F(StartupTest, CombinationTablesFailureStopsBeforeTheSchemaTest) {
     };
     const Case cases[] = {
         {"missing", "", "Fichier introuvable"},
-        {"one byte short", std::string(67391, '\0'), "Lecture au-delà de la fin de fichier"},
-        {"random bytes", RandomBytes(67392),
+        {"one byte short", std::string(CombinationTable::kSize - 1, '\0'),
+         "Lecture au-delà de la fin de fichier"},
+        {"random bytes", RandomBytes(CombinationTable::kSize),
          "Tables de calculs non conformes aux règles des gains"},
     };
     for (const Case& c : cases) {

@@ -55,7 +55,9 @@ TEST(GridFile, ARoundTripKeepsTheGridsOfAllSixGames) {
     grids[2] = {MakeGrid({1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 2})};
     grids[3] = {MakeGrid({4, 19, 28, 36, 45, 47}, {2, 7})};
     grids[4] = {MakeGrid({1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10})};
-    grids[5] = {MakeGrid({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})};
+    // Star 12, drawn since 2016, too.
+    grids[5] = {MakeGrid({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}),
+                MakeGrid({7, 8, 9, 10, 11}, {11, 12})};
     const GridFileRead read = ParseGridFile(GridFileBytes(grids));
     ASSERT_EQ(read.outcome, GridFileRead::Outcome::Read);
     for (int t = 0; t < kGameTypeCount; ++t) {

@@ -127,6 +127,8 @@ TEST(CheckGrid, AWholeGridIsHeldToTheEditorsRules) {
         {2, {0, 2, 3, 4, 5}, {1, 2}, "Le numéro 0 est hors du jeu (de 1 à 50)"},
         {2, {1, 2, 3, 4, 5}, {1, 10}, "L'étoile 10 est hors du jeu (de 1 à 9)"},
         {3, {1, 2, 3, 4, 5}, {11}, "Le N° Chance 11 est hors du jeu (de 1 à 10)"},
+        {5, {1, 2, 3, 4, 5}, {12, 13}, "L'étoile 13 est hors du jeu (de 1 à 12)"},
+        {5, {1, 2, 3, 4, 5}, {11, 12}, std::nullopt},
         {0, {1, 2, 3, 4, 5, 5}, {}, "Le numéro 5 est donné deux fois"},
         {5, {1, 2, 3, 4, 5}, {2, 2}, "L'étoile 2 est donnée deux fois"},
     };

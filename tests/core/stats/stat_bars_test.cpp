@@ -19,7 +19,7 @@ TEST(StatBarsTest, TheExpectedCountIsDrawsTimesValuesDrawnOverThePool) {
         {3, 49, 5.0},          // five numbers of 49
         {13, 10, 1.0},         // one chance number of 10
         {14, 20, 2.0},         //
-        {15, 11, 2.0},         // two stars of 11
+        {15, 12, 2.0},         // two stars of 12
         {20, 10, 7.0},         // seven digits of 10
         {25, 3, 2.1},          //
         {4, 0, 0.0},           // no draws

@@ -32,10 +32,10 @@ protected:
 
 TEST_F(StatisticsTest, EverySeriesHasItsRowsEvenWithoutDraws) {
     md->ComputeStatistics();
-    EXPECT_EQ(Count("stat"), 396);
+    EXPECT_EQ(Count("stat"), 397);
     const std::pair<int, int> series[] = {{0, 49},  {1, 49},  {2, 50},  {3, 49}, {4, 49},
                                           {5, 50},  {10, 0},  {11, 0},  {12, 9}, {13, 10},
-                                          {14, 10}, {15, 11}, {20, 10}, {25, 10}};
+                                          {14, 10}, {15, 12}, {20, 10}, {25, 10}};
     for (auto [s, rows] : series)
         EXPECT_EQ(Rows(s), rows) << s;
     EXPECT_EQ(Of(5, 50), (Stat{0, 0.0, -1.0, 0, -1}));
@@ -59,6 +59,16 @@ TEST_F(StatisticsTest, CountsSharesLastAppearanceAndDrawsSince) {
     // The empty seventh ball of New Loto counts nowhere.
     for (int b = 1; b <= 10; ++b)
         EXPECT_EQ(Of(13, b).nbSortie, b == 6 ? 1 : 0);
+}
+
+// EuroMillions has drawn twelve stars since 2016; a thirteenth counts nowhere.
+TEST_F(StatisticsTest, StarTwelveIsCounted) {
+    AddDraw(5, 42000, {1, 2, 3, 4, 5, 3, 11});
+    AddDraw(5, 43000, {1, 2, 3, 4, 5, 12, 13});
+    ASSERT_TRUE(md->ComputeStatistics());
+    EXPECT_EQ(Of(15, 12), (Stat{1, 50.0, 43000, 1, 0}));
+    EXPECT_EQ(Of(15, 11), (Stat{1, 50.0, 42000, 1, 1}));
+    EXPECT_EQ(Rows(15), 12);
 }
 
 TEST_F(StatisticsTest, JokerDigitsCountEachOccurrence) {

@@ -45,6 +45,37 @@ TEST_F(CatalogueTest, ReadsCompleteEntriesWithPathsInTheIniDirectory) {
     EXPECT_EQ(cat.SourceCatalogue[0].lib, "Loto");
     EXPECT_EQ(cat.SourceCatalogue[1].lib, "Euromillion");
     EXPECT_EQ(cat.FrancCurrencyCode, "fr");
+    // One archive each, the entry's own.
+    for (const TlistFiche& entry : cat.SourceCatalogue) {
+        ASSERT_EQ(entry.archives.size(), 1u);
+        EXPECT_EQ(entry.archives[0].url, entry.url);
+        EXPECT_EQ(entry.archives[0].destination, entry.destination);
+        EXPECT_EQ(entry.archives[0].csv, entry.csv);
+    }
+}
+
+TEST_F(CatalogueTest, AnEntryMayListSeveralArchives) {
+    LoadSourceCatalogue(cat, Ini("[fichier]\nnombre=1\n[adresse]\n"
+                                 "url0=http://h/a.zip|http://h/b.zip|file:///c.zip\n"
+                                 "destination0=a.zip|b.zip|c.zip\ncsv0=a.csv|b.csv|c.csv\n"
+                                 "lib0=New Loto\n"));
+    const std::string d = dir.path().string() + "/";
+    const TlistFiche& entry = cat.SourceCatalogue.at(0);
+    ASSERT_EQ(entry.archives.size(), 3u);
+    EXPECT_EQ(entry.archives[1].url, "http://h/b.zip");
+    EXPECT_EQ(entry.archives[1].destination, d + "b.zip");
+    EXPECT_EQ(entry.archives[2].csv, d + "c.csv");
+    EXPECT_EQ(entry.url, "http://h/a.zip");
+    EXPECT_EQ(entry.csv, d + "a.csv");
+    EXPECT_EQ(entry.lib, "New Loto");
+
+    const std::string keys = "Fichier INI non conforme : url0, destination0 et csv0";
+    EXPECT_EQ(LoadFailure("[fichier]\nnombre=1\n[adresse]\nurl0=u|v\ndestination0=a.zip\n"
+                          "csv0=a.csv|b.csv\nlib0=Loto\n"),
+              keys + " ne listent pas autant d'archives");
+    EXPECT_EQ(LoadFailure("[fichier]\nnombre=1\n[adresse]\nurl0=u||w\ndestination0=a|b|c\n"
+                          "csv0=a|b|c\nlib0=Loto\n"),
+              keys + " : une archive sans adresse");
 }
 
 TEST_F(CatalogueTest, RejectsCatalogueWithoutOneCompleteSource) {

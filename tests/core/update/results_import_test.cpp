@@ -1,7 +1,7 @@
 #include "core/base/quintaro_error.h"
+#include "core/update/results_import.h"
 #include "support/recording_update.h"
 #include "support/store_fixture.h"
-#include "core/update/results_import.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +184,11 @@ TEST_F(ResultsImportTest, JokerRules) {
         {0, "2", "123456789", "", "123456789"},
         {0, "1", "1234567", "", "<none>"},
         {3, "1", "1234567", "", "1234567"},
+        // Cells that are no Joker number: none is stored, and the other column is tried.
+        {3, "1", "", "Jokerplus indisponible", "<none>"},
+        {5, "1", "TZ 666 3065", "", "<none>"},
+        {0, "2", "12345A", "2222222", "2222222"},
+        {0, "2", "-123456", "", "<none>"},
     };
     for (const Case& c : cases) {
         md->ClearDrawTables();
@@ -195,6 +200,22 @@ TEST_F(ResultsImportTest, JokerRules) {
         EXPECT_EQ(Joker(md->LastReference()), c.stored)
             << "type " << c.type << " joker " << c.joker << ": " << host.lines.back();
     }
+}
+
+// The newest line of the operator's Loto file of 2019-2024 has no Joker: importing it used to
+// store its text, and every statistics run after it failed.
+TEST_F(ResultsImportTest, AnUnavailableJokerLeavesTheStatisticsRunnable) {
+    std::string mapping = kMapping;
+    mapping.replace(0, 10, "[fichier3]");
+    Import(kHeader + "24/07/2024;20244089;1;8;11;18;40;47;2;0;1;1;1;1;1;;Jokerplus indisponible;"
+                     "eur\n"
+                     "22/07/2024;20244088;1;1;2;3;4;5;6;0;1;1;1;1;1;;1234567;eur\n",
+           3, mapping);
+    ASSERT_EQ(Draws().size(), 2u) << host.lines.back();
+    EXPECT_EQ(Joker(2), "<none>");
+    EXPECT_EQ(Joker(1), "1234567");
+    EXPECT_TRUE(md->ComputeStatistics()) << md->LastError();
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ResultsImportTest, SpacesQuotesAndEightDigitDatesAreNormalised) {
@@ -227,6 +248,31 @@ TEST_F(ResultsImportTest, HeaderCellsAreRenamedByTheFirstMatchingMapping) {
     EXPECT_EQ(draws[0].date, 45000.0);
     // Letter case is ignored for A to Z only: the Latin-1 header does not match.
     EXPECT_TRUE(Ranks(1).empty());
+}
+
+// A mapping value may list the names that several archives give one column: the first name
+// of the list that the header holds wins, whatever their order in the header.
+TEST_F(ResultsImportTest, AMappingValueListsSeveralHeaderNames) {
+    const std::string mapping =
+        "[fichier0]\ndate=jour|date_de_tirage|DATE\nnum=n|numero\n"
+        "b1=x1\nb2=x2\nb3=x3\nb4=x4\nb5=x5\nb6=x6\nb7=x7\n"
+        "g1=rapport_du_rang1|rapport_du_rang1_Euro_Millions\nnf1=gagnants\n";
+    const std::string balls = "1;2;3;4;5;6;7;4,5;1";
+    // "date_de_tirage" is listed before "DATE": its column is the date, "DATE" plays no part.
+    Import("DATE;numero;x1;x2;x3;x4;x5;x6;x7;rapport_du_rang1_Euro_Millions;gagnants;"
+           "date_de_tirage\n01/01/2020;2023005;" +
+               balls + ";15/03/2023\n",
+           0, mapping);
+    const auto draws = Draws();
+    ASSERT_EQ(draws.size(), 1u) << host.lines.back();
+    EXPECT_EQ(draws[0].date, 45000.0);
+    EXPECT_EQ(draws[0].n_sem, 5);
+    EXPECT_EQ(Ranks(1)[0].gain, 4.5);
+    // A list none of whose names the header holds leaves the column out, as a single name does.
+    md->ClearDrawTables();
+    Import("quand;numero;x1;x2;x3;x4;x5;x6;x7;rapport;gagnants\n15/03/2023;2023005;" + balls + "\n",
+           0, mapping);
+    EXPECT_EQ(host.lines.back(), "Indice de liste hors limites (-1)");
 }
 
 TEST_F(ResultsImportTest, FailuresLogTheirTextAndKeepNothingOfTheFile) {

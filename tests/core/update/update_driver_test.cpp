@@ -96,7 +96,7 @@ TEST_F(UpdateDriverTest, LocalFilesAreImportedThenStatisticsAndAmountsRebuilt) {
     driver.Update(7);
     EXPECT_EQ(host.lines, Join({Import(0, 2, 3), Import(1, 1, 2), Closing()}));
     EXPECT_EQ(Count("listetirage"), 3);
-    EXPECT_EQ(Count("stat"), 396);
+    EXPECT_EQ(Count("stat"), 397);
     EXPECT_EQ(md->Amounts().Amount(3, 1), 10.5);
     EXPECT_FALSE(std::filesystem::exists(Dest(0)));
 
@@ -122,6 +122,80 @@ TEST_F(UpdateDriverTest, AFailingEntryDoesNotStopTheNextOne) {
                                 Import(1, 1, 2),
                                 Closing()}));
     EXPECT_EQ(Count("listetirage"), 1);
+}
+
+// The operator splits a game's history into archives whose files name the same columns
+// differently: one entry lists them all, oldest first, and its mapping lists every name.
+TEST_F(UpdateDriverTest, AnEntryOfThreeArchivesImportsThemOldestFirstOnce) {
+    test::HttpServer server;
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"a.csv", "d;n;b1;b2;b3;b4;b5;b6;b7;g1;nf1\n"
+                  "08/10/2008;2008081;1;2;3;4;5;6;7;1,5;1\n"
+                  "04/10/2008;2008080;1;2;3;4;5;6;8;1,4;1\n"},
+        {"b.csv", "date_de_tirage;annee_numero;boule_1;boule_2;boule_3;boule_4;boule_5;boule_6;"
+                  "boule_7;rapport_du_rang1;gagnants_rang1;\n"
+                  "08/03/2017;2017028;1;2;3;4;5;6;9;2,5;1;\n"
+                  "06/03/2017;2017027;1;2;3;4;5;6;10;2,4;1;\n"},
+        // Columns in another order, and the last draw of b.csv again.
+        {"c.csv", "RANG1;NUMERO;DATE;B1;B2;B3;B4;B5;B6;B7;GAGNANTS1\n"
+                  "3,5;20200050;07/02/2020;1;2;3;4;5;6;11;1\n"
+                  "2,5;2017028;08/03/2017;1;2;3;4;5;6;9;1\n"}};
+    std::string urls, destinations, csvs;
+    for (const auto& [csv, content] : files) {
+        const std::string zip = csv.substr(0, 1) + ".zip";
+        server.Route("/" + zip, {200, test::MakeZip({{csv, content}}), {}, false});
+        const std::string bar = urls.empty() ? "" : "|";
+        urls += bar + server.Url("/" + zip);
+        destinations += bar + zip;
+        csvs += bar + csv;
+    }
+    std::string ini = "[fichier]\nnombre=1\n[adresse]\nurl0=" + urls +
+                      "\ndestination0=" + destinations + "\ncsv0=" + csvs +
+                      "\nlib0=New Loto\n[fichier0]\n" +
+                      "date=d|date_de_tirage|DATE\nnum=n|annee_numero|NUMERO\n" +
+                      "g1=g1|rapport_du_rang1|RANG1\nnf1=nf1|gagnants_rang1|GAGNANTS1\n";
+    for (int k = 1; k <= 7; ++k) {
+        const std::string b = std::to_string(k);
+        ini += "b" + b + "=b" + b + "|boule_" + b + "|B" + b + "\n";
+    }
+    test::WriteFile(app / "quintaro.INI", ini);
+    catalogue = Catalogue();
+    LoadSourceCatalogue(catalogue, app / "quintaro.INI");
+    const std::vector<ResultsArchive>& archives = catalogue.SourceCatalogue.at(0).archives;
+    ASSERT_EQ(archives.size(), 3u);
+
+    // Each archive is logged as a whole entry was.
+    auto log = [&](const std::vector<int>& added) {
+        Lines lines;
+        for (std::size_t k = 0; k < archives.size(); ++k)
+            lines.insert(lines.end(), {"Téléchargement de " + archives[k].destination + " OK",
+                                       " Décompression de " + archives[k].destination + " OK",
+                                       " Traitement de " + archives[k].csv,
+                                       " Il y a 3 enregistrements", " Ajout terminé",
+                                       " Mise à jour du New Loto terminée ajout de " +
+                                           std::to_string(added[k]) + " enregistrements"});
+        return Join({lines, Closing()});
+    };
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, log({2, 2, 1}));
+    EXPECT_TRUE(driver.EveryStepSucceeded());
+    // Oldest first: the references follow the dates.
+    std::vector<std::pair<double, std::int64_t>> stored; // date, seventh ball
+    auto q = md->Connection().Prepare("select date, b7 from listetirage order by reftirage");
+    while (q.Next())
+        stored.emplace_back(q.Double(0), q.Int(1));
+    EXPECT_EQ(stored, (std::vector<std::pair<double, std::int64_t>>{{DayNumber(2008, 10, 4), 8},
+                                                                    {DayNumber(2008, 10, 8), 7},
+                                                                    {DayNumber(2017, 3, 6), 10},
+                                                                    {DayNumber(2017, 3, 8), 9},
+                                                                    {DayNumber(2020, 2, 7), 11}}));
+    EXPECT_EQ(md->Amounts().Amount(5, 1), 3.5);
+
+    host.lines.clear();
+    driver.Update(kModeInternet);
+    EXPECT_EQ(host.lines, log({0, 0, 0}));
+    EXPECT_EQ(Count("listetirage"), 5);
 }
 
 TEST_F(UpdateDriverTest, InternetModeWithAServerThatRefusesLogsTheFailure) {

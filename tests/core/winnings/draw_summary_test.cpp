@@ -25,6 +25,28 @@ std::vector<double> Amounts(double first) {
 
 class DrawEvaluationTest : public StoreFixture {};
 
+// Each prize rank says what it pays for under the rules of the draw's own day, whatever game
+// the view shows.
+TEST_F(DrawEvaluationTest, EachRankSaysWhatItPaysForOnThatDraw) {
+    const auto before = AddDraw(5, DayNumber(2015, 6, 5), {1, 2, 3, 4, 5, 6, 7}, Amounts(100));
+    const auto after = AddDraw(5, DayNumber(2025, 6, 6), {1, 2, 3, 4, 5, 6, 12}, Amounts(100));
+    const auto loto = AddDraw(3, DayNumber(2018, 6, 6), {1, 2, 3, 4, 5, 6, 0}, Amounts(100));
+    auto combinations = [&](std::int32_t ref) {
+        Cells texts;
+        for (const PrizeRankRow& row : md->EvaluateDraw(ref, 6).prizeRanks)
+            texts.push_back(row.combinaison);
+        return texts;
+    };
+    EXPECT_EQ(combinations(before)[5], "4+0");
+    EXPECT_EQ(combinations(before)[6], "3+2");
+    EXPECT_EQ(combinations(after)[5], "3+2");
+    EXPECT_EQ(combinations(after)[6], "4+0");
+    // The file gave 13 ranks; today's Loto pays nine of them.
+    EXPECT_EQ(combinations(loto), (Cells{"5+C", "5", "4+C", "4", "3+C", "3", "2+C", "2",
+                                         "1+C ou 0+C", "", "", "", ""}));
+    EXPECT_TRUE(combinations(0).empty());
+}
+
 TEST_F(DrawEvaluationTest, LotoRowCodesColoursAndCounts) {
     AddGrid(0, {1, 2, 3, 4, 5, 6});
     AddGrid(0, {7, 8, 9, 10, 11, 12});

@@ -24,6 +24,11 @@ int RankOf(int family, int j, int t) {
         {{5, 2}, 1},  {{5, 1}, 2},  {{5, 0}, 3}, {{4, 2}, 4}, {{4, 1}, 5},
         {{4, 0}, 6},  {{3, 2}, 7},  {{2, 2}, 8}, {{3, 1}, 9}, {{3, 0}, 10},
         {{1, 2}, 11}, {{2, 1}, 12}, {{2, 0}, 13}};
+    // Since 27/09/2016: twelve stars, 3+2 pays rank 6 and 4+0 rank 7.
+    static const std::map<std::pair<int, int>, int> euro2016 = {
+        {{5, 2}, 1},  {{5, 1}, 2},  {{5, 0}, 3}, {{4, 2}, 4}, {{4, 1}, 5},
+        {{3, 2}, 6},  {{4, 0}, 7},  {{2, 2}, 8}, {{3, 1}, 9}, {{3, 0}, 10},
+        {{1, 2}, 11}, {{2, 1}, 12}, {{2, 0}, 13}};
     const std::map<std::pair<int, int>, int>* table = nullptr;
     switch (family) {
     case 1:
@@ -35,6 +40,14 @@ int RankOf(int family, int j, int t) {
     case 4:
         table = &newEuro;
         break;
+    case 6:
+        table = &euro2016;
+        break;
+    case 5:
+        // Since 06/03/2017: 5+C, 5, 4+C, 4, 3+C, 3, 2+C, 2, then 1+C or 0+C.
+        if (j >= 2)
+            return 2 * (5 - j) + (t == 1 ? 1 : 2);
+        return t == 1 ? 9 : 0;
     default:
         if (j == 5)
             return t == 1 ? 1 : 2;
@@ -159,14 +172,14 @@ TEST_P(GridPrizeTest, EqualsTheSumOverEverySimpleCombination) {
     EXPECT_GT(checked, 100); // the draws did produce winning grids
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, GridPrizeTest,
-                         ::testing::Values(Game{1, 49, 0, 6, 0, 6, 0, 12, 0},
-                                           Game{2, 50, 9, 5, 2, 5, 2, 10, 12},
-                                           Game{3, 49, 10, 5, 1, 5, 1, 10, 12},
-                                           Game{4, 50, 11, 5, 2, 5, 2, 11, 12}),
-                         [](const ::testing::TestParamInfo<Game>& info) {
-                             return "Family" + std::to_string(info.param.family);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Families, GridPrizeTest,
+    ::testing::Values(Game{1, 49, 0, 6, 0, 6, 0, 12, 0}, Game{2, 50, 9, 5, 2, 5, 2, 10, 12},
+                      Game{3, 49, 10, 5, 1, 5, 1, 10, 12}, Game{4, 50, 11, 5, 2, 5, 2, 11, 12},
+                      Game{5, 49, 10, 5, 1, 5, 1, 10, 12}, Game{6, 50, 12, 5, 2, 5, 2, 11, 12}),
+    [](const ::testing::TestParamInfo<Game>& info) {
+        return "Family" + std::to_string(info.param.family);
+    });
 
 } // namespace
 } // namespace quintaro

@@ -149,7 +149,7 @@ TEST_F(MatchingTest, WinningConditionsAndMarksOfEachGame) {
     for (const Case& c : cases) {
         gridNumbers.fill(0);
         md->Connection().Execute("delete from listegrille");
-        AddGrid(c.type, c.grid, c.second);
+        test::StoreGrid(*md, 1, c.type, c.grid, c.second);
         const std::int32_t ref = AddDraw(c.type, 45000, c.draw);
         md->LoadGrids();
         const TgrilleGagnante result = md->MatchGridsForDraw(ref, c.type);
@@ -190,6 +190,98 @@ TEST_F(MatchingTest, PrizeIsTheRankAmountAndZeroWithoutAmounts) {
     // A draw beyond the prize list still gives its record, with a prize of 0.
     ASSERT_EQ(md->MatchGridsForDraw(unpaid, 0).size(), 1u);
     EXPECT_EQ(md->MatchGridsForDraw(unpaid, 0)[0].prize, 0.0);
+}
+
+// Amounts that tell the ranks apart: rank k pays 10 × k.
+std::vector<double> RankAmounts() {
+    std::vector<double> amounts;
+    for (int rank = 1; rank <= 13; ++rank)
+        amounts.push_back(10.0 * rank);
+    return amounts;
+}
+
+// Each draw is paid by the rules of its day: EuroMillions swapped ranks 6 and 7 on 27/09/2016,
+// the Loto went to nine ranks on 06/03/2017.
+TEST_F(MatchingTest, AWinIsPaidTheRankOfTheRulesOfTheDrawsDay) {
+    struct Case {
+        const char* what;
+        int type;
+        std::vector<int> grid, second, draw;
+        double day;
+        double prize;
+    };
+    const std::vector<int> euro = {1, 2, 3, 4, 5}, stars = {1, 2}, loto = {1, 2, 3, 4, 5};
+    const std::vector<int> euro3plus2 = {1, 2, 3, 40, 41, 1, 2},
+                           euro4plus0 = {1, 2, 3, 4, 41, 8, 9};
+    const std::vector<int> loto3plusC = {1, 2, 3, 40, 41, 7, 0};
+    const double y2015 = DayNumber(2015, 6, 5), y2017 = DayNumber(2017, 6, 6),
+                 y2018 = DayNumber(2018, 6, 6);
+    // clang-format off
+    const Case cases[] = {
+        {"EuroMillions 3+2 in 2015: rank 7", 5, euro, stars, euro3plus2, y2015, 70.0},
+        {"EuroMillions 3+2 on 23/09/2016: rank 7", 5, euro, stars, euro3plus2,
+         DayNumber(2016, 9, 23), 70.0},
+        {"EuroMillions 3+2 on 27/09/2016: rank 6", 5, euro, stars, euro3plus2,
+         DayNumber(2016, 9, 27), 60.0},
+        {"EuroMillions 3+2 in 2017: rank 6", 5, euro, stars, euro3plus2, y2017, 60.0},
+        {"EuroMillions 4+0 in 2015: rank 6", 5, euro, stars, euro4plus0, y2015, 60.0},
+        {"EuroMillions 4+0 in 2017: rank 7", 5, euro, stars, euro4plus0, y2017, 70.0},
+        {"Loto 3+C in 2015: rank 4", 3, loto, {7}, loto3plusC, y2015, 40.0},
+        {"Loto 3+C on 06/03/2017: rank 5", 3, loto, {7}, loto3plusC, DayNumber(2017, 3, 6), 50.0},
+        {"Loto 3+C in 2018: rank 5", 3, loto, {7}, loto3plusC, y2018, 50.0},
+        {"Loto 3 in 2018: rank 6", 3, loto, {8}, loto3plusC, y2018, 60.0},
+        {"Loto 2+C in 2018: rank 7", 3, loto, {7}, {1, 2, 30, 40, 41, 7, 0}, y2018, 70.0},
+        {"Loto 0+C in 2018: rank 9", 3, loto, {7}, {10, 20, 30, 40, 41, 7, 0}, y2018, 90.0},
+        {"Super Loto 3+C in 2018: rank 5", 4, loto, {7}, loto3plusC, y2018, 50.0},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        md->Connection().Execute("delete from listegrille");
+        test::StoreGrid(*md, 1, c.type, c.grid, c.second);
+        const std::int32_t ref = AddDraw(c.type, c.day, c.draw, RankAmounts());
+        md->LoadGrids();
+        md->LoadPrizeAmounts();
+        const TgrilleGagnante byDraw = md->MatchGridsForDraw(ref, c.type);
+        ASSERT_EQ(byDraw.size(), 1u) << c.what;
+        EXPECT_EQ(byDraw[0].prize, c.prize) << c.what;
+        std::array<std::uint8_t, 11> numbers{};
+        for (std::size_t k = 0; k < c.draw.size(); ++k)
+            numbers[k] = static_cast<std::uint8_t>(c.draw[k]);
+        const TgrilleGagnante byNumbers = md->MatchGridsForNumbers(numbers, ref, c.type);
+        ASSERT_EQ(byNumbers.size(), 1u) << c.what;
+        EXPECT_EQ(byNumbers[0].prize, c.prize) << c.what;
+    }
+}
+
+// Star 12, drawn since 2016, is a star like the others, and a multiple grid is paid the counts
+// of today's table: one number combination with 3 drawn, star pairs {7, 12} (3+2, rank 6) and
+// {3, 7}, {3, 12} (3+1, rank 9).
+TEST_F(MatchingTest, AMultipleGridWithStarTwelveGetsTodaysCounts) {
+    AddGrid(5, {1, 2, 3, 4, 5}, {3, 7, 12});
+    const std::int32_t ref =
+        AddDraw(5, DayNumber(2020, 2, 7), {1, 2, 3, 40, 41, 12, 7}, RankAmounts());
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    const TgrilleGagnante winners = md->MatchGridsForDraw(ref, 5);
+    ASSERT_EQ(winners.size(), 1u);
+    EXPECT_EQ(winners[0].secondMatched, 2);
+    EXPECT_EQ(winners[0].secondMarks, Set({0, 2, 2}));
+    EXPECT_EQ(winners[0].prize, 60.0 + 2 * 90.0);
+    EXPECT_EQ(winners[0].prize, md->GridPrize(ref, 6, 5, 3, 3, 2));
+}
+
+// A period across the change pays each draw by its own rules.
+TEST_F(MatchingTest, APeriodAcrossTheChangeOfRulesPaysEachDrawByItsOwn) {
+    AddGrid(5, {1, 2, 3, 4, 5}, {1, 2});
+    AddDraw(5, DayNumber(2015, 6, 5), {1, 2, 3, 40, 41, 1, 2}, RankAmounts());
+    AddDraw(5, DayNumber(2017, 6, 6), {1, 2, 3, 40, 41, 1, 2}, RankAmounts());
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    const PeriodWinnings period =
+        md->ComputePeriodWinnings(5, DayNumber(2015, 1, 1), DayNumber(2017, 12, 31), {});
+    ASSERT_EQ(period.details.size(), 2u);
+    EXPECT_EQ(period.details[0].grid.prize, 70.0);
+    EXPECT_EQ(period.details[1].grid.prize, 60.0);
 }
 
 TEST_F(MatchingTest, AWinningGridCarriesItsNumberInItsGame) {

@@ -17,7 +17,7 @@ Catalogue SixGames() {
     Catalogue catalogue;
     for (const char* lib :
          {"Loto", "Super Loto", "Euromillion", "New Loto", "New Super Loto", "New Euromillion"})
-        catalogue.SourceCatalogue.push_back({"", "", "", lib});
+        catalogue.SourceCatalogue.push_back({"", "", "", lib, {}});
     catalogue.CatalogueCount = 6;
     return catalogue;
 }

@@ -45,7 +45,7 @@ TEST_F(PeriodWinningsTest, TalliesEachWinningGridOfEachDrawByCategory) {
 
 TEST_F(PeriodWinningsTest, ChanceNumberAloneCountsUnderNoNumberMatched) {
     std::vector<double> amounts(13, 0.0);
-    amounts[5] = 2.2;
+    amounts[8] = 2.2; // since 2017 the chance number alone wins rank 9
     AddGrid(3, {20, 21, 22, 23, 24}, {7});
     AddDraw(3, 45001, {1, 2, 3, 4, 5, 7, 0}, amounts);
     md->LoadGrids();

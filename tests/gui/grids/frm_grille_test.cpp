@@ -194,7 +194,7 @@ TEST_F(FrmGrilleTest, EachGameShowsItsButtons) {
     };
     const Case cases[] = {
         {0, false, 0, 0, "B10"},    {1, false, 0, 0, "B10"},    {2, true, 9, 129, "E9"},
-        {3, false, 10, 169, "C10"}, {4, false, 10, 169, "C10"}, {5, true, 11, 169, "E11"},
+        {3, false, 10, 169, "C10"}, {4, false, 10, 169, "C10"}, {5, true, 12, 169, "E11"},
     };
     for (const Case& c : cases) {
         ChooseGame(c.type);
@@ -278,6 +278,23 @@ TEST_F(FrmGrilleTest, AddAndModifyFollowTheSmallestGrid) {
     QTest::mouseClick(view->cmdAnnuler, Qt::LeftButton);
     EXPECT_EQ(Down(), (std::vector<int>{1, 2, 3, 4, 5, 101, 102}));
     EXPECT_FALSE(view->cmdAnnuler->isEnabled());
+}
+
+// EuroMillions has drawn twelve stars since 2016: the twelfth button adds star 12, and the
+// limits keep their counts (at most 11 stars).
+TEST_F(FrmGrilleTest, TheTwelfthStarIsAddedLikeTheOthers) {
+    Start();
+    ChooseGame(5);
+    for (int n = 1; n <= 5; ++n)
+        Press(n);
+    PressSecond(11);
+    PressSecond(12);
+    AnswerModals({Click(QStringLiteral("&Oui"))});
+    view->cmdAjouter->click();
+    ASSERT_EQ(Stored(5).size(), 1u);
+    EXPECT_EQ(Stored(5)[0], G({1, 2, 3, 4, 5}, {11, 12}));
+    EXPECT_EQ(Row(1).join(QLatin1Char(' ')).simplified(), "1 2 3 4 5 11 12");
+    EXPECT_EQ(view->Selection().Seconds(), 2);
 }
 
 TEST_F(FrmGrilleTest, AddModifyAndDeleteAskFirstAndKeepTheNumberingContiguous) {

@@ -133,7 +133,7 @@ TEST_F(FrmStatistiqueTest, EachGameShowsItsListsWithTheirCaptions) {
         {2, 50, "Statistique Etoile", 9, false},
         {3, 49, "Statistique N° Chance", 10, true},
         {4, 49, "Statistique N° Chance", 10, true},
-        {5, 50, "Statistique Etoile", 11, true},
+        {5, 50, "Statistique Etoile", 12, true},
     };
     for (const Case& c : cases) {
         ChooseGame(c.type);
@@ -222,7 +222,7 @@ TEST_F(FrmStatistiqueTest, TheChartsFollowTheGameAndTheListWithTheFocus) {
 
     // New Euromillion's stars: the list keeps the focus and the charts follow the game.
     ChooseGame(5);
-    EXPECT_EQ(stat->charts->BarCount(StatCharts::Frequency), 11);
+    EXPECT_EQ(stat->charts->BarCount(StatCharts::Frequency), 12);
     EXPECT_EQ(*stat->charts->ExpectedLevel(), 0.0);
     ClickList(stat->dbgJocker);
     EXPECT_EQ(stat->charts->Title(StatCharts::Frequency), "Sorties des chiffres du Joker");

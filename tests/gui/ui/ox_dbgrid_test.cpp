@@ -298,11 +298,13 @@ TEST(DrawListModel, TheDateSortsByItsDayCountAndNewLotoShowsNoSeventhBall) {
 TEST(PrizeRankModel, AmountsGroupedByBlanksWithTheUsersDecimalSeparator) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     PrizeRankModel rows;
-    rows.SetRows({{1, 7, 1234567.5, 8098365.31, 2, 3}}, OxTableModel::Cursor::First);
-    EXPECT_EQ(rows.index(0, 1).data().toString(), "1 234 567.50 €");
-    EXPECT_EQ(rows.index(0, 2).data().toString(), "8 098 365.31F");
-    EXPECT_EQ(rows.headerData(4, Qt::Horizontal).toString(), "NB E");
-    EXPECT_FALSE(rows.Sortable(2));
+    rows.SetRows({{1, 7, 1234567.5, 8098365.31, 2, 3, "5+2"}}, OxTableModel::Cursor::First);
+    EXPECT_EQ(rows.headerData(1, Qt::Horizontal).toString(), "Combinaison");
+    EXPECT_EQ(rows.index(0, 1).data().toString(), "5+2");
+    EXPECT_EQ(rows.index(0, 2).data().toString(), "1 234 567.50 €");
+    EXPECT_EQ(rows.index(0, 3).data().toString(), "8 098 365.31F");
+    EXPECT_EQ(rows.headerData(5, Qt::Horizontal).toString(), "NB E");
+    EXPECT_FALSE(rows.Sortable(3));
     QLocale::setDefault(RegionalLocale());
 }
 

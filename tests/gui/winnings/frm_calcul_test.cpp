@@ -205,7 +205,7 @@ TEST_F(FrmCalculTest, EachWinningGridIsListedAndTheCategoriesSummedInOrder) {
 TEST_F(FrmCalculTest, ANewLotoChanceNumberAloneCountsUnderNoNumberMatched) {
     Start();
     std::vector<double> amounts(13, 0.0);
-    amounts[5] = 2.2;
+    amounts[8] = 2.2; // since 2017 the chance number alone wins rank 9
     test::StoreGrid(Md(), 1, 3, {20, 21, 22, 23, 24}, {7});
     test::StoreDraw(Md(), 3, kDay, {1, 2, 3, 4, 5, 7, 0}, amounts);
     Compute(3, kDay, kDay);
