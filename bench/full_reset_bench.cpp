@@ -1,10 +1,11 @@
 // "Maj Total" over the demo history of the six games (about 10,000 draws: import and
 // statistics), beside a raw lower bound: the same rows inserted into the same tables by a
 // minimal prepared-statement loop in one transaction.
-#include "core/store/schema.h"
 #include "core/datastore/tmd.h"
+#include "core/store/schema.h"
 #include "core/update/network_fetcher.h"
 #include "core/update/update_driver.h"
+#include "support/demo_installation.h"
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -34,14 +35,11 @@ public:
     Installation() {
         char pattern[] = "/tmp/quintaro-bench-XXXXXX";
         dir_ = mkdtemp(pattern);
-        const std::filesystem::path demo = QUINTARO_DEMO_DIR;
-        for (const char* name :
-             {"quintaro.INI", "quintaro.dat", "loto.csv", "superloto.csv", "euromillion.csv",
-              "nouveau_loto.csv", "nouveau_superloto.csv", "nouvel_euromillion.csv"})
-            std::filesystem::copy_file(demo / name, dir_ / name);
+        test::CopyDemoInstallation(QUINTARO_DEMO_DIR, dir_);
         LoadSourceCatalogue(catalogue_, dir_ / "quintaro.INI");
         settings_ = std::make_unique<SettingsStore>(dir_ / "settings.reg");
-        md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_, *settings_, UserDialogs{});
+        md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_,
+                                    *settings_, UserDialogs{});
         md_->Connect();
         md_->RegenerateDatabase();
     }

@@ -4,9 +4,13 @@
 #include "cli/companion.h"
 #include "core/db/sqlite_db.h"
 #include "core/settings/settings_store.h"
+#include "core/store/games.h"
+#include "support/demo_installation.h"
 
+#include <charconv>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace quintaro {
 namespace {
@@ -17,16 +21,30 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kLabels[] = {"Loto",     "Super Loto",     "Euromillion",
                                    "New Loto", "New Super Loto", "New Euromillion"};
 
+// The draws that the success lines of an update's log say were added, by game.
+std::vector<std::int64_t> AddedPerGame(const std::string& log) {
+    std::vector<std::int64_t> added;
+    for (const char* label : kLabels) {
+        const std::string success = "Mise à jour du " + std::string(label) + " terminée ajout de ";
+        std::int64_t sum = 0;
+        for (auto at = log.find(success); at != std::string::npos; at = log.find(success, at + 1)) {
+            std::int64_t count = 0;
+            const char* digits = log.data() + at + success.size();
+            std::from_chars(digits, log.data() + log.size(), count);
+            sum += count;
+        }
+        added.push_back(sum);
+    }
+    return added;
+}
+
 class KillTest : public ::testing::Test {
 protected:
     KillTest() {
         // The demo installation the build lays beside the companion, copied so that nothing
         // here touches it.
-        const std::filesystem::path bin = std::filesystem::path(QUINTARO_CLI_PATH).parent_path();
-        for (const char* file :
-             {"quintaro.INI", "quintaro.dat", "loto.csv", "superloto.csv", "euromillion.csv",
-              "nouveau_loto.csv", "nouveau_superloto.csv", "nouvel_euromillion.csv"})
-            std::filesystem::copy_file(bin / file, companion.app / file);
+        test::CopyDemoInstallation(std::filesystem::path(QUINTARO_CLI_PATH).parent_path(),
+                                   companion.app.path());
     }
 
     test::ProcessResult Run(std::vector<std::string> command) {
@@ -68,16 +86,28 @@ protected:
                 Scalar(db, "select count(*) from listetirage where type = " + std::to_string(t)));
         return counts;
     }
-    // Each game's draws all there or none, and no balls, prize ranks or Joker of a draw that is
-    // not stored.
-    void ExpectEachFileWholeOrAbsent(const std::vector<std::int64_t>& full,
-                                     const std::string& when) {
+    // The draws of each results file, by game and prize rules: the demo splits a game's history
+    // into one file per formula of the game, where its rules change.
+    using FileCounts = std::map<std::pair<int, int>, std::int64_t>;
+    FileCounts DrawsPerFile(SqlConnection& db) {
+        FileCounts counts;
+        auto q = db.Prepare("select type, date from listetirage");
+        while (q.Next()) {
+            const int type = static_cast<int>(q.Int(0));
+            ++counts[{type, FamilyOn(type, q.Double(1))}];
+        }
+        return counts;
+    }
+    // Each results file's draws all there or none, and no balls, prize ranks or Joker of a draw
+    // that is not stored.
+    void ExpectEachFileWholeOrAbsent(const FileCounts& full, const std::string& when) {
         SqlConnection db;
         db.Open(Database());
-        const auto counts = DrawsPerType(db);
-        for (std::size_t t = 0; t < counts.size(); ++t)
-            EXPECT_TRUE(counts[t] == 0 || counts[t] == full[t])
-                << "type " << t << ": " << counts[t] << " of " << full[t] << " " << when;
+        FileCounts counts = DrawsPerFile(db);
+        for (const auto& [file, draws] : full)
+            EXPECT_TRUE(counts[file] == 0 || counts[file] == draws)
+                << "type " << file.first << ", family " << file.second << ": " << counts[file]
+                << " of " << draws << " " << when;
         for (const char* orphans : {"select count(*) from listeboules where reftirage not in "
                                     "(select reftirage from listetirage)",
                                     "select count(*) from listegain where reftirage not in "
@@ -92,12 +122,12 @@ protected:
 
 TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
     ASSERT_EQ(Run(Maj("maj")).status, 0);
-    std::vector<std::int64_t> full;
+    FileCounts full;
     {
         SqlConnection db;
         db.Open(Database());
         db.Execute("insert into listegrille values (1, 0, 7), (1, 0, 14), (1, 2, 3), (1, 12, 5)");
-        full = DrawsPerType(db);
+        full = DrawsPerFile(db);
     }
     // Over the whole run, and closely around the emptying of the tables, which follows the
     // start-up.
@@ -122,7 +152,7 @@ TEST_F(KillTest, AFullResetKilledAtAnyMomentLeavesEachFileWholeOrAbsent) {
         EXPECT_EQ(update.status, 0) << update.out << update.err;
         SqlConnection db;
         db.Open(Database());
-        EXPECT_EQ(DrawsPerType(db), full) << "after " << moment.count() << " µs";
+        EXPECT_EQ(DrawsPerFile(db), full) << "after " << moment.count() << " µs";
     }
     EXPECT_GT(killed, 0);
 }
@@ -134,11 +164,11 @@ TEST_F(KillTest, AFullDiskDuringAnUpdateLeavesEachFileWholeOrAbsent) {
     ASSERT_EQ(Run({"demarrage"}).status, 0);
     const std::string empty = test::ReadFile(Database());
     ASSERT_EQ(Run(Maj("maj")).status, 0);
-    std::vector<std::int64_t> full;
+    FileCounts full;
     {
         SqlConnection db;
         db.Open(Database());
-        full = DrawsPerType(db);
+        full = DrawsPerFile(db);
     }
     const std::uint64_t fullSize = std::filesystem::file_size(Database());
     for (int eighths : {1, 3, 5, 7}) {
@@ -149,16 +179,11 @@ TEST_F(KillTest, AFullDiskDuringAnUpdateLeavesEachFileWholeOrAbsent) {
         EXPECT_EQ(update.status, 3) << when << "\n" << update.out << update.err;
         EXPECT_NE(update.out.find("Mise à jour terminée"), std::string::npos) << when;
         ExpectEachFileWholeOrAbsent(full, when);
-        // The log tells each stored file from each rolled-back one.
+        // The log tells each stored file from each rolled-back one: the draws its success lines
+        // say they added are those stored.
         SqlConnection stored;
         stored.Open(Database());
-        const auto counts = DrawsPerType(stored);
-        for (std::size_t t = 0; t < counts.size(); ++t) {
-            const std::string success = "Mise à jour du " + std::string(kLabels[t]) + " terminée";
-            EXPECT_EQ(update.out.find(success) != std::string::npos, counts[t] > 0)
-                << when << ": " << success << "\n"
-                << update.out;
-        }
+        EXPECT_EQ(AddedPerGame(update.out), DrawsPerType(stored)) << when << "\n" << update.out;
         stored.Close();
 
         const test::ProcessResult start = Run({"demarrage"});
@@ -166,7 +191,7 @@ TEST_F(KillTest, AFullDiskDuringAnUpdateLeavesEachFileWholeOrAbsent) {
         EXPECT_EQ(Run(Maj("maj")).status, 0) << when;
         SqlConnection db;
         db.Open(Database());
-        EXPECT_EQ(DrawsPerType(db), full) << when;
+        EXPECT_EQ(DrawsPerFile(db), full) << when;
     }
 }
 

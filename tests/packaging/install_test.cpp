@@ -89,8 +89,9 @@ TEST_F(InstallTest, TheInstalledProgramsRunWithoutWritingUnderThePrefix) {
     const std::string demo = (Prefix() / "share" / "quintaro" / "demo").string();
     const test::ProcessResult update = Companion({"--app-dir", demo, "maj", "--mode", "internet"});
     EXPECT_EQ(update.status, 0) << update.out << update.err;
-    EXPECT_EQ(Count(update.out, " Décompression de " + user.Results().string()), 6) << update.out;
-    EXPECT_EQ(Count(update.out, " Ajout terminé"), 6) << update.out;
+    // The nine archives of the demo: one per formula of each game.
+    EXPECT_EQ(Count(update.out, " Décompression de " + user.Results().string()), 9) << update.out;
+    EXPECT_EQ(Count(update.out, " Ajout terminé"), 9) << update.out;
 
     EXPECT_EQ(Snapshot(Prefix()), before);
 }
@@ -109,8 +110,9 @@ TEST_F(InstallTest, TheDefaultCatalogueListsTheOperatorsArchives) {
     const std::string demo = (Prefix() / "share" / "quintaro" / "demo").string();
     const test::ProcessResult demoUpdate = Companion(
         {"--app-dir", demo, "maj", "--mode", "fichiers", "--dossier", work.path().string()});
-    EXPECT_EQ(Count(demoUpdate.out, "/!\\ Annulation du chargement de "), 6) << demoUpdate.out;
-    EXPECT_EQ(Count(demoUpdate.out, "nouvel_euromillion.csv"), 1) << demoUpdate.out;
+    EXPECT_EQ(Count(demoUpdate.out, "/!\\ Annulation du chargement de "), 9) << demoUpdate.out;
+    for (const char* csv : {"nouvel_euromillion.csv", "nouvel_euromillion_2016.csv"})
+        EXPECT_EQ(Count(demoUpdate.out, std::string(" ") + csv + " par l'utilisateur"), 1) << csv;
 }
 
 TEST_F(InstallTest, TheMenuEntryAndTheMetainfoValidate) {
