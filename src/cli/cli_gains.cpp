@@ -32,7 +32,7 @@ int Gains(const Invocation& inv, const CliEnvironment& env, std::ostream& out, s
     const PeriodWinnings result = md.ComputePeriodWinnings(type, from, to, nullptr);
     for (const PeriodDetail& d : result.details) {
         const DrawInPeriod& draw = result.draws[d.draw];
-        DetailRow(out, type, draw.reftirage, draw.date, draw.n_sem, draw.n_tir, d.grid);
+        DetailRow(out, type, draw.reftirage, draw.date, draw.n_sem, draw.n_tir, result.Winner(d));
     }
     for (std::size_t matched = 0; matched < result.tally.size(); ++matched)
         for (std::size_t second = 0; second < result.tally[matched].size(); ++second)

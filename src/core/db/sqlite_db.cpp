@@ -41,6 +41,17 @@ void SqlConnection::Open(const std::filesystem::path& file) {
     ++generation_;
 }
 
+SqlConnection::ChangeStamp SqlConnection::Stamp() {
+    ChangeStamp stamp;
+    stamp.generation = generation_;
+    stamp.ownChanges = sqlite3_total_changes64(Handle());
+    auto version = Prepare("pragma data_version");
+    stamp.othersCommits = version.Next() ? version.Int(0) : 0;
+    auto schema = Prepare("pragma schema_version");
+    stamp.schema = schema.Next() ? schema.Int(0) : 0;
+    return stamp;
+}
+
 void SqlConnection::Close() {
     if (db_)
         ++generation_;

@@ -49,6 +49,16 @@ public:
     // Counts the opens and closes: statements prepared under another generation are gone.
     std::uint64_t Generation() const { return generation_; }
 
+    // What the database looked like from this connection: two equal stamps mean nothing was
+    // written in between, by this connection or another, and the connection was not reopened.
+    struct ChangeStamp {
+        std::uint64_t generation = 0;
+        std::int64_t ownChanges = 0;    // rows this connection changed since it opened
+        std::int64_t othersCommits = 0; // moves when another connection commits
+        std::int64_t schema = 0;
+        bool operator==(const ChangeStamp&) const = default;
+    };
+    ChangeStamp Stamp();
     // Runs statements without parameters.
     void Execute(const std::string& sql);
     SqlStatement Prepare(const std::string& sql);

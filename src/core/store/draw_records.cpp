@@ -49,7 +49,7 @@ std::pair<std::string, std::string> BallColumnHeadings(const std::string& libell
 DrawRecords::DrawRecords(SqlConnection& cnx, const Catalogue& catalogue, std::string& lastError)
     : cnx_(cnx), catalogue_(catalogue), lastError_(lastError), drawInsert_(cnx, kDrawInsert),
       numberInsert_(cnx, kNumberInsert), prizeRankInsert_(cnx, kPrizeRankInsert),
-      jokerInsert_(cnx, kJokerInsert), drawExists_(cnx, kDrawExists) {}
+      jokerInsert_(cnx, kJokerInsert), drawExists_(cnx, kDrawExists), periodDraws_(cnx) {}
 
 void DrawRecords::LastDrawReference() {
     try {
@@ -199,25 +199,6 @@ std::vector<PrizeRankRow> DrawRecords::PrizeRankList(std::int32_t reference) {
                         static_cast<std::int32_t>(q.Int(nbEuro)),
                         {}});
     return rows;
-}
-
-ttabTirrage DrawRecords::SelectDrawsInPeriod(std::int32_t type, double from, double to) {
-    auto whole = [](double d) { return std::to_string(static_cast<long long>(std::trunc(d))); };
-    auto q = cnx_.Prepare("select * from listetirage where ((type=" + std::to_string(type) +
-                          " ) and (date >= " + whole(from) + " ) and (date <= " + whole(to) +
-                          " )) order by date , n_tir");
-    const int ref = q.ColumnIndex("reftirage"), date = q.ColumnIndex("date"),
-              n_tir = q.ColumnIndex("n_tir"), n_sem = q.ColumnIndex("n_sem"),
-              b1 = q.ColumnIndex("b1");
-    ttabTirrage draws;
-    while (q.Next()) {
-        auto ball = [&](int k) { return static_cast<std::uint8_t>(q.Int(b1 + k)); };
-        draws.push_back(
-            {static_cast<std::int32_t>(q.Int(ref)), std::round(q.Double(date) * 10000.0) / 10000.0,
-             static_cast<std::int32_t>(q.Int(n_tir)), static_cast<std::int32_t>(q.Int(n_sem)),
-             ball(0), ball(1), ball(2), ball(3), ball(4), ball(5), ball(6)});
-    }
-    return draws;
 }
 
 std::optional<DrawHeader> DrawRecords::FindDraw(std::int32_t reference) {

@@ -2,6 +2,7 @@
 
 #include "core/db/sqlite_db.h"
 #include "core/store/catalogue.h"
+#include "core/store/period_draws.h"
 
 #include <array>
 #include <chrono>
@@ -20,16 +21,6 @@ struct GainRank {
     std::int32_t nbgagnantseuro = 0;
 };
 using TtabGain = std::vector<GainRank>;
-
-// A draw of a period, as the period computation needs it.
-struct DrawInPeriod {
-    std::int32_t reftirage = 0;
-    double date = 0.0; // rounded to four decimal places
-    std::int32_t n_tir = 0;
-    std::int32_t n_sem = 0;
-    std::uint8_t b1 = 0, b2 = 0, b3 = 0, b4 = 0, b5 = 0, b6 = 0, b7 = 0;
-};
-using ttabTirrage = std::vector<DrawInPeriod>;
 
 // A row of the draw list, with its derived values.
 struct DrawListRow {
@@ -108,9 +99,11 @@ public:
     void FilterDrawList(std::int32_t index);
     const std::vector<DrawListRow>& DrawList() const { return drawList_; }
     std::vector<PrizeRankRow> PrizeRankList(std::int32_t reference);
-    // The draws of a type between the whole days of `from` and `to`, by date and n_tir;
-    // failures reach the caller.
-    ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to);
+    // The draws of a type between the whole days of `from` and `to`, by date and n_tir, from
+    // the copy in memory; failures reach the caller.
+    ttabTirrage SelectDrawsInPeriod(std::int32_t type, double from, double to) {
+        return periodDraws_.Select(type, from, to);
+    }
     // One stored draw; nothing when there is none of that reference. Failures reach the caller.
     std::optional<DrawHeader> FindDraw(std::int32_t reference);
     DrawBalls Balls(std::int32_t reference);
@@ -130,6 +123,7 @@ private:
     CachedStatement jokerInsert_;
     CachedStatement drawExists_;
     std::vector<DrawListRow> drawList_;
+    PeriodDraws periodDraws_;
     std::int32_t lastReference_ = 0;
 };
 

@@ -51,7 +51,7 @@ PeriodBalance ComputePeriodBalance(const PeriodWinnings& winnings, std::int32_t 
 
     std::vector<bool> won(winnings.draws.size(), false);
     for (const PeriodDetail& d : winnings.details)
-        if (d.grid.prize > 0.0)
+        if (d.hit.prize > 0.0)
             won[d.draw] = true;
     std::size_t runStart = 0;
     for (std::size_t k = 0; k <= won.size(); ++k) {

@@ -13,8 +13,8 @@ namespace quintaro {
 
 // One winning grid of one draw of the period.
 struct PeriodDetail {
-    std::size_t draw; // index in PeriodWinnings::draws
-    WinningGrid grid;
+    std::uint32_t draw; // index in PeriodWinnings::draws
+    GridHit hit;
 };
 
 struct CategoryTally {
@@ -23,6 +23,7 @@ struct CategoryTally {
 };
 
 struct PeriodWinnings {
+    std::int32_t type = 0;
     ttabTirrage draws;
     // The grids matched, as they were when the computation started: the progress callback may
     // let the grids in memory be reloaded.
@@ -33,6 +34,9 @@ struct PeriodWinnings {
     // number of stars or chance numbers matched.
     std::array<std::array<CategoryTally, 3>, 7> tally{};
     double total = 0.0;
+
+    // The winning grid of a detail, its slots marked against the draw's balls.
+    WinningGrid Winner(const PeriodDetail& detail) const;
 };
 
 // Called after each draw is matched, with its index and the index of the last draw, so that

@@ -142,10 +142,9 @@ std::uint64_t CombinationCount(int family, int played, int secondPlayed, int mat
     return count;
 }
 
-bool WinsARank(int family, int matched, int secondMatched) {
-    // Every rank needs at most 6 numbers and 2 of the second set: larger counts win as those.
-    static const auto wins = [] {
-        std::array<std::array<std::array<bool, 3>, 7>, kFamilyCount> table{};
+const WinningHits& WinningHitsOf(int family) {
+    static const auto tables = [] {
+        std::array<WinningHits, kFamilyCount + 1> table{}; // index 0: no family, nothing wins
         for (int family = 1; family <= kFamilyCount; ++family) {
             const FamilyRules& f = *RulesOf(family);
             for (int m = 0; m <= 6; ++m)
@@ -154,17 +153,21 @@ bool WinsARank(int family, int matched, int secondMatched) {
                         const Rank& r = f.ranks[static_cast<std::size_t>(rank)];
                         for (int a = 0; a < r.alternatives; ++a)
                             if (Holds(r.hits[static_cast<std::size_t>(a)], m, s))
-                                table[static_cast<std::size_t>(family - 1)]
-                                     [static_cast<std::size_t>(m)][static_cast<std::size_t>(s)] =
-                                         true;
+                                table[static_cast<std::size_t>(family)][static_cast<std::size_t>(m)]
+                                     [static_cast<std::size_t>(s)] = true;
                     }
         }
         return table;
     }();
-    if (family < 1 || family > kFamilyCount || matched < 0 || secondMatched < 0)
+    return tables[family >= 1 && family <= kFamilyCount ? static_cast<std::size_t>(family) : 0];
+}
+
+bool WinsARank(int family, int matched, int secondMatched) {
+    if (matched < 0 || secondMatched < 0)
         return false;
-    return wins[static_cast<std::size_t>(family - 1)][static_cast<std::size_t>(
-        std::min(matched, 6))][static_cast<std::size_t>(std::min(secondMatched, 2))];
+    // Every rank needs at most 6 numbers and 2 of the second set: larger counts win as those.
+    return WinningHitsOf(family)[static_cast<std::size_t>(std::min(matched, 6))]
+                                [static_cast<std::size_t>(std::min(secondMatched, 2))];
 }
 
 std::string RankCombination(int family, int rank) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,11 @@ std::uint64_t CombinationCount(int family, int played, int secondPlayed, int mat
 // Whether a grid with these hits holds a combination that wins some rank; its prize can
 // still be 0 when the draw's amounts are unknown.
 bool WinsARank(int family, int matched, int secondMatched);
+
+// The same answer as a table, [matched 0..6][second matched 0..2], for a loop over many grids;
+// all false for a family that does not exist.
+using WinningHits = std::array<std::array<bool, 3>, 7>;
+const WinningHits& WinningHitsOf(int family);
 
 // The families whose second set is one chance number, where a grid wins with no number
 // drawn: their table keeps those counts at the place of matched 6.

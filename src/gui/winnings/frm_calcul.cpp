@@ -276,7 +276,8 @@ void TfrmCalcul::ShowResult(std::int32_t type, const PeriodWinnings& winnings,
     grilleDetail->setRowCount(static_cast<int>(winnings.details.size()) + 1);
     for (std::size_t i = 0; i < winnings.details.size(); ++i) {
         const PeriodDetail& d = winnings.details[i];
-        SetRow(*grilleDetail, static_cast<int>(i), DetailRow(type, winnings.draws[d.draw], d.grid));
+        SetRow(*grilleDetail, static_cast<int>(i),
+               DetailRow(type, winnings.draws[d.draw], winnings.Winner(d)));
     }
     if (const int prize = DetailPrizeColumn(type); prize >= 0)
         SetCell(*grilleDetail, grilleDetail->rowCount() - 1, prize,

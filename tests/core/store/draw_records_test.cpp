@@ -147,6 +147,42 @@ TEST_F(DrawRecordsTest, PeriodSelectionIncludesBothDaysInDateAndDrawOrder) {
     EXPECT_TRUE(md->SelectDrawsInPeriod(0, 45006, 45010).empty());
 }
 
+// The draws of a period come from memory: every change of the database, whoever makes it, shows
+// in the next period.
+TEST_F(DrawRecordsTest, ThePeriodsDrawsFollowEveryChangeOfTheDatabase) {
+    auto refs = [&] {
+        std::vector<std::int32_t> out;
+        for (const DrawInPeriod& d : md->SelectDrawsInPeriod(0, 0, 1e6))
+            out.push_back(d.reftirage);
+        return out;
+    };
+    AddDraw(0, 45001, {1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(refs(), (std::vector<std::int32_t>{1}));
+    AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7}); // through the data store
+    EXPECT_EQ(refs(), (std::vector<std::int32_t>{2, 1}));
+    md->Connection().Execute("update listetirage set b1 = 9 where reftirage = 1");
+    EXPECT_EQ(md->SelectDrawsInPeriod(0, 45001, 45001).at(0).b1, 9);
+
+    SqlConnection other; // another program on the same file, such as the companion
+    other.Open(work / "quintaro.sdb");
+    other.Execute("insert into listetirage values (7, 45002, 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
+    EXPECT_EQ(refs(), (std::vector<std::int32_t>{2, 1, 7}));
+    // A row whose date is no number falls within no period, as in the query over the table.
+    other.Execute("insert into listetirage values (8, 'x', 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
+    EXPECT_EQ(refs(), (std::vector<std::int32_t>{2, 1, 7}));
+
+    md->Connection().Execute("delete from listetirage"); // all rows at once
+    EXPECT_TRUE(refs().empty());
+
+    // The file replaced under the connection, as the rebuild of the database does.
+    other.Execute("insert into listetirage values (1, 45003, 1, 1, 0, 1, 2, 3, 4, 5, 6, 7)");
+    other.Close();
+    md->Connection().Close();
+    std::filesystem::copy_file(work / "quintaro.sdb", work / "copy.sdb");
+    md->Connection().Open(work / "copy.sdb");
+    EXPECT_EQ(refs(), (std::vector<std::int32_t>{1}));
+}
+
 TEST_F(DrawRecordsTest, TheDrawsAfterAReferenceByTypeThenReference) {
     AddDraw(2, 45000, {1, 2, 3, 4, 5, 6, 7}, {}, 1);
     AddDraw(0, 45001, {1, 2, 3, 4, 5, 6, 7}, {}, 2);

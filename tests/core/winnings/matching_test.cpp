@@ -1,6 +1,9 @@
+#include "core/winnings/matching.h"
 #include "support/store_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace quintaro {
 namespace {
@@ -280,8 +283,8 @@ TEST_F(MatchingTest, APeriodAcrossTheChangeOfRulesPaysEachDrawByItsOwn) {
     const PeriodWinnings period =
         md->ComputePeriodWinnings(5, DayNumber(2015, 1, 1), DayNumber(2017, 12, 31), {});
     ASSERT_EQ(period.details.size(), 2u);
-    EXPECT_EQ(period.details[0].grid.prize, 70.0);
-    EXPECT_EQ(period.details[1].grid.prize, 60.0);
+    EXPECT_EQ(period.details[0].hit.prize, 70.0);
+    EXPECT_EQ(period.details[1].hit.prize, 60.0);
 }
 
 TEST_F(MatchingTest, AWinningGridCarriesItsNumberInItsGame) {
@@ -323,6 +326,82 @@ TEST_F(MatchingTest, GridsOutsideTheLimitsAreCountedNotReadOutOfTheTable) {
     EXPECT_TRUE(result[0].complementary);
     EXPECT_GT(result[0].prize, 0.0);
     EXPECT_EQ(result[1].prize, 0.0); // smaller than a simple bet
+}
+
+// Nearly every grid and draw is matched on bits; a grid or a draw whose numbers repeat or pass
+// 63 (a damaged file can hold them) is counted value by value. Both ways give the same wins.
+TEST_F(MatchingTest, BitwiseAndValueByValueMatchingAgree) {
+    std::mt19937 random(7);
+    auto pick = [&](int count, int highest) {
+        std::vector<int> pool(static_cast<std::size_t>(highest));
+        for (int v = 1; v <= highest; ++v)
+            pool[static_cast<std::size_t>(v - 1)] = v;
+        std::shuffle(pool.begin(), pool.end(), random);
+        pool.resize(static_cast<std::size_t>(count));
+        return pool;
+    };
+    std::vector<double> amounts(13);
+    for (std::size_t rank = 0; rank < amounts.size(); ++rank)
+        amounts[rank] = 1000.0 / static_cast<double>(rank + 1);
+    PrizeAmounts::Ranks ranks{};
+    std::copy(amounts.begin(), amounts.end(), ranks.begin());
+
+    for (int type = 0; type < kGameTypeCount; ++type) {
+        const GameFacts& game = Game(type);
+        GridList grids;
+        for (int g = 0; g < 40; ++g) {
+            Grid grid;
+            FillSet(grid.main, pick(game.simpleMain + g % 5, game.mainMax));
+            if (game.secondMax)
+                FillSet(grid.second, pick(game.simpleSecond + g % 3, game.secondMax));
+            grids.push_back(grid);
+        }
+        GridList counted = grids;
+        Grid repeated = grids[0];
+        repeated.main[1] = repeated.main[0];
+        counted.push_back(repeated);
+        const GridMatcher bitwise(grids, type, md->Combinations());
+        const GridMatcher byValue(counted, type, md->Combinations());
+
+        for (int k = 0; k < 300; ++k) {
+            const std::vector<int> main = pick(game.secondMax ? 5 : 7, game.mainMax);
+            DrawBalls balls{};
+            for (std::size_t b = 0; b < main.size(); ++b)
+                balls[b + 1] = static_cast<std::uint8_t>(main[b]);
+            if (game.secondMax) {
+                const std::vector<int> second = pick(2, game.secondMax);
+                balls[6] = static_cast<std::uint8_t>(second[0]);
+                balls[7] = game.seventhBallEmpty ? 0 : static_cast<std::uint8_t>(second[1]);
+            }
+            // Both sides of each change of rules.
+            const double day = k % 2 ? DayNumber(2015, 1, 2) : DayNumber(2020, 1, 3);
+            const bool chanceAlsoBall7 = k % 3 == 0;
+            TgrilleGagnante expected = byValue.Match(balls, day, chanceAlsoBall7, &ranks);
+            if (!expected.empty() && expected.back().number == 41)
+                expected.pop_back();
+            const TgrilleGagnante got = bitwise.Match(balls, day, chanceAlsoBall7, &ranks);
+            ASSERT_EQ(got.size(), expected.size()) << "type " << type << " draw " << k;
+            for (std::size_t w = 0; w < got.size(); ++w) {
+                EXPECT_EQ(got[w].number, expected[w].number);
+                EXPECT_EQ(got[w].matched, expected[w].matched);
+                EXPECT_EQ(got[w].secondMatched, expected[w].secondMatched);
+                EXPECT_EQ(got[w].complementary, expected[w].complementary);
+                EXPECT_EQ(got[w].mainMarks, expected[w].mainMarks);
+                EXPECT_EQ(got[w].secondMarks, expected[w].secondMarks);
+                EXPECT_EQ(got[w].prize, expected[w].prize);
+            }
+        }
+    }
+}
+
+// A ball drawn twice counts twice for the grids that hold it, whichever way they are matched.
+TEST_F(MatchingTest, ARepeatedBallCountsForEachTimeItWasDrawn) {
+    const GridList grids = {Grid{Set({1, 2, 3, 4, 5, 6}), {}}};
+    const GridMatcher matcher(grids, 0, md->Combinations());
+    const TgrilleGagnante won =
+        matcher.Match({0, 1, 1, 2, 40, 41, 42, 43}, DayNumber(2000, 1, 1), false, nullptr);
+    ASSERT_EQ(won.size(), 1u);
+    EXPECT_EQ(won[0].matched, 3);
 }
 
 } // namespace

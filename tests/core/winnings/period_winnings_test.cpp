@@ -2,6 +2,7 @@
 #include "core/winnings/period_winnings.h"
 #include "support/store_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quintaro {
@@ -34,13 +35,43 @@ TEST_F(PeriodWinningsTest, TalliesEachWinningGridOfEachDrawByCategory) {
     EXPECT_EQ(progress, (std::vector<std::size_t>{0, 1}));
     ASSERT_EQ(result.details.size(), 4u);
     EXPECT_EQ(result.details[0].draw, 0u);
-    EXPECT_TRUE(result.details[0].grid.complementary);
+    EXPECT_TRUE(result.details[0].hit.complementary);
     EXPECT_EQ(result.details[3].draw, 1u);
     EXPECT_EQ(result.tally[3][1].count, 2);
     EXPECT_EQ(result.tally[3][1].amount, 40.0);
     EXPECT_EQ(result.tally[3][0].count, 2);
     EXPECT_EQ(result.tally[3][0].amount, 10.0);
     EXPECT_EQ(result.total, 50.0);
+}
+
+// A period keeps what each grid won; its marks are those the draw gives the grid alone.
+TEST_F(PeriodWinningsTest, EachDetailGivesTheWinningGridOfItsDraw) {
+    AddGrid(2, {1, 2, 3, 4, 5, 6}, {1, 2, 3});
+    AddGrid(2, {10, 11, 12, 13, 14}, {4, 5});
+    AddDraw(2, 45000, {1, 2, 3, 11, 12, 4, 9});
+    AddDraw(2, 45003, {10, 11, 12, 31, 32, 1, 2});
+    md->LoadGrids();
+    md->LoadPrizeAmounts();
+    const PeriodWinnings result = md->ComputePeriodWinnings(2, 45000, 45003, nullptr);
+    ASSERT_EQ(result.details.size(), 3u);
+    for (const PeriodDetail& d : result.details) {
+        const DrawInPeriod& draw = result.draws[d.draw];
+        const TgrilleGagnante alone =
+            GridMatcher(result.grids, 2, md->Combinations())
+                .Match({0, draw.b1, draw.b2, draw.b3, draw.b4, draw.b5, draw.b6, draw.b7},
+                       draw.date, false, nullptr);
+        const auto same = std::find_if(alone.begin(), alone.end(), [&](const WinningGrid& w) {
+            return w.number == d.hit.number;
+        });
+        ASSERT_NE(same, alone.end());
+        const WinningGrid w = result.Winner(d);
+        EXPECT_EQ(w.mainNumbers, same->mainNumbers);
+        EXPECT_EQ(w.secondNumbers, same->secondNumbers);
+        EXPECT_EQ(w.mainMarks, same->mainMarks);
+        EXPECT_EQ(w.secondMarks, same->secondMarks);
+        EXPECT_EQ(w.matched, same->matched);
+        EXPECT_EQ(w.secondMatched, same->secondMatched);
+    }
 }
 
 TEST_F(PeriodWinningsTest, ChanceNumberAloneCountsUnderNoNumberMatched) {
