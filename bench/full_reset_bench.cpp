@@ -5,37 +5,32 @@
 #include "core/store/schema.h"
 #include "core/update/network_fetcher.h"
 #include "core/update/update_driver.h"
+#include "silent_update.h"
 #include "support/demo_installation.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <stdexcept>
 #include <stdlib.h>
 
 namespace quintaro {
 namespace {
 
-// Answers yes and keeps nothing.
-class SilentUpdate : public UpdateHost {
-public:
-    std::size_t Append(const std::string&) override { return lines_++; }
-    void Replace(std::size_t, const std::string&) override {}
-    std::size_t LineCount() const override { return lines_; }
-    void Start(int) override {}
-    void Step(int) override {}
-    void Finish() override {}
-    std::optional<std::string> PickResultsFile(const std::string&) override { return {}; }
-    bool Confirm(const std::string&) override { return true; }
-    void ProcessPendingMessages() override {}
-
-private:
-    std::size_t lines_ = 0;
-};
-
+// The demo installation in a new folder of the working directory, where the program keeps its
+// database; `scale` > 1 writes a history that many times as long over the demo's files.
 class Installation {
 public:
-    Installation() {
-        char pattern[] = "/tmp/quintaro-bench-XXXXXX";
-        dir_ = mkdtemp(pattern);
+    explicit Installation(int scale) {
+        char pattern[] = "quintaro-bench-XXXXXX";
+        dir_ = std::filesystem::absolute(mkdtemp(pattern));
         test::CopyDemoInstallation(QUINTARO_DEMO_DIR, dir_);
+        if (scale > 1) {
+            const std::string generate =
+                (std::filesystem::path(QUINTARO_DEMO_DIR) / "generate_results").string() + " " +
+                dir_.string() + " " + std::to_string(scale);
+            if (std::system(generate.c_str()) != 0)
+                throw std::runtime_error("cannot run " + generate);
+        }
         LoadSourceCatalogue(catalogue_, dir_ / "quintaro.INI");
         settings_ = std::make_unique<SettingsStore>(dir_ / "settings.reg");
         md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_,
@@ -60,8 +55,8 @@ private:
 };
 
 void BM_FullReset(benchmark::State& state) {
-    Installation installation;
-    SilentUpdate host;
+    Installation installation(static_cast<int>(state.range(0)));
+    bench::SilentUpdate host;
     ExtractionObserver quiet;
     NetworkFetcher fetcher(installation.settings(), "full_reset_bench", quiet);
     UpdateDriver driver(installation.md(), installation.catalogue(), host, fetcher);
@@ -74,8 +69,8 @@ void BM_FullReset(benchmark::State& state) {
 
 // The rows a full reset stores, inserted again as plainly as can be.
 void BM_RawInsertLowerBound(benchmark::State& state) {
-    Installation installation;
-    SilentUpdate host;
+    Installation installation(static_cast<int>(state.range(0)));
+    bench::SilentUpdate host;
     ExtractionObserver quiet;
     NetworkFetcher fetcher(installation.settings(), "full_reset_bench", quiet);
     UpdateDriver(installation.md(), installation.catalogue(), host, fetcher).FullReset(7);
@@ -114,10 +109,11 @@ void BM_RawInsertLowerBound(benchmark::State& state) {
         raw.Close();
         std::filesystem::remove(file);
         raw.Open(file);
-        // The same tables, keys and lookup index as the program's database.
+        // The same tables, keys and lookup indexes as the program's database.
         for (std::string_view create : SchemaStatements)
             raw.Execute(std::string(create));
-        raw.Execute("create index listetirage_type_date on listetirage (type, date)");
+        for (std::string_view index : DrawLookupIndexes)
+            raw.Execute(std::string(index));
         state.ResumeTiming();
         raw.Execute("begin transaction");
         for (const Table& table : tables) {
@@ -135,8 +131,10 @@ void BM_RawInsertLowerBound(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_FullReset)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RawInsertLowerBound)->Unit(benchmark::kMillisecond);
+// Wall clock: the writes to the disk are part of the work. Argument: the history's length, in
+// demo histories.
+BENCHMARK(BM_FullReset)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RawInsertLowerBound)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace quintaro

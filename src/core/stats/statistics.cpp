@@ -5,6 +5,8 @@
 #include "core/store/games.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace quintaro {
 
@@ -60,88 +62,101 @@ void Insert(SqlStatement& insert, std::int32_t boule, const BallTally& t) {
 } // namespace
 
 bool Statistics::ComputeStatistics() {
+    // Every series is computed first, then all are written in one transaction (one write to
+    // the disk instead of one per series): what was computed before a failure is written all
+    // the same, and a write that fails leaves the table as it was.
+    struct Series {
+        std::int32_t type;
+        std::int32_t first; // the value of the first tally
+        std::vector<BallTally> tallies;
+    };
+    std::vector<Series> computed;
+    auto keep = [&](std::int32_t type, std::int32_t first, const BallTally* begin,
+                    std::size_t count) {
+        computed.push_back({type, first, std::vector<BallTally>(begin, begin + count)});
+    };
+    std::string failure;
     try {
-        cnx_.Execute("delete from stat");
         std::array<BallTally, 50> main;
         // Stars go up to 12 since 2016.
         std::array<BallTally, 12> second;
         for (int t = 0; t < kGameTypeCount; ++t) {
             Reset(main);
             Reset(second);
-            {
-                auto q = cnx_.Prepare(
-                    "select * from listetirage where type=:toto order by date , n_tir");
-                q.Set("toto", std::int64_t{t});
-                const int date = q.ColumnIndex("date"), tir = q.ColumnIndex("n_tir"),
-                          b1 = q.ColumnIndex("b1");
-                std::int64_t n = 0;
-                for (; q.Next(); ++n) {
-                    for (int k = 0; k < 7; ++k) {
-                        const std::int64_t v = q.Int(b1 + k);
-                        const bool inSecond = k >= 5 && t >= 2;
-                        const auto max =
-                            static_cast<std::int64_t>(inSecond ? second.size() : main.size());
-                        if (v < 1 || v > max)
-                            continue;
-                        BallTally& tally = inSecond ? second[static_cast<std::size_t>(v - 1)]
-                                                    : main[static_cast<std::size_t>(v - 1)];
-                        Count(tally, q.Double(date), static_cast<std::int32_t>(q.Int(tir)));
-                    }
-                    AfterDraw(main);
-                    AfterDraw(second);
+            auto q =
+                cnx_.Prepare("select * from listetirage where type=:toto order by date , n_tir");
+            q.Set("toto", std::int64_t{t});
+            const int date = q.ColumnIndex("date"), tir = q.ColumnIndex("n_tir"),
+                      b1 = q.ColumnIndex("b1");
+            std::int64_t n = 0;
+            for (; q.Next(); ++n) {
+                for (int k = 0; k < 7; ++k) {
+                    const std::int64_t v = q.Int(b1 + k);
+                    const bool inSecond = k >= 5 && t >= 2;
+                    const auto max =
+                        static_cast<std::int64_t>(inSecond ? second.size() : main.size());
+                    if (v < 1 || v > max)
+                        continue;
+                    BallTally& tally = inSecond ? second[static_cast<std::size_t>(v - 1)]
+                                                : main[static_cast<std::size_t>(v - 1)];
+                    Count(tally, q.Double(date), static_cast<std::int32_t>(q.Int(tir)));
                 }
-                Shares(main, n);
-                Shares(second, n);
+                AfterDraw(main);
+                AfterDraw(second);
             }
-            SqlTransaction transaction(cnx_);
-            auto insert = cnx_.Prepare(kInsert);
-            insert.Set("type", std::int64_t{t});
-            for (int b = 1; b <= Game(t).mainMax; ++b)
-                Insert(insert, b, main[static_cast<std::size_t>(b - 1)]);
-            insert.Set("type", std::int64_t{SecondSeries(t)});
-            for (int b = 1; b <= Game(t).secondMax; ++b)
-                Insert(insert, b, second[static_cast<std::size_t>(b - 1)]);
-            transaction.Commit();
+            Shares(main, n);
+            Shares(second, n);
+            keep(t, 1, main.data(), static_cast<std::size_t>(Game(t).mainMax));
+            keep(SecondSeries(t), 1, second.data(), static_cast<std::size_t>(Game(t).secondMax));
         }
 
         std::array<BallTally, kJokerValues> digits;
         for (int t = 0; t < kGameTypeCount; ++t) {
             Reset(digits);
-            {
-                auto q = cnx_.Prepare(
-                    "SELECT ListeTirage.date as date, ListeTirage.n_tir as n_tir, ListeJoker.joker "
-                    "as joker FROM ListeTirage INNER JOIN ListeJoker ON ListeTirage.reftirage = "
-                    "ListeJoker.fkrefTirage and ListeTirage.type = :toto "
-                    "order by ListeTirage.date , ListeTirage.n_tir");
-                q.Set("toto", std::int64_t{t});
-                std::int64_t n = 0;
-                for (; q.Next(); ++n) {
-                    const std::string joker = q.Text(2);
-                    for (std::size_t c = 0; c < kJokerDigits; ++c) {
-                        // A single character reads as one digit, or fails.
-                        const std::int32_t d =
-                            ReadInteger(c < joker.size() ? joker.substr(c, 1) : "");
-                        Count(digits[static_cast<std::size_t>(d)], q.Double(0),
-                              static_cast<std::int32_t>(q.Int(1)));
-                    }
-                    AfterDraw(digits);
+            auto q = cnx_.Prepare(
+                "SELECT ListeTirage.date as date, ListeTirage.n_tir as n_tir, ListeJoker.joker "
+                "as joker FROM ListeTirage INNER JOIN ListeJoker ON ListeTirage.reftirage = "
+                "ListeJoker.fkrefTirage and ListeTirage.type = :toto "
+                "order by ListeTirage.date , ListeTirage.n_tir");
+            q.Set("toto", std::int64_t{t});
+            std::int64_t n = 0;
+            for (; q.Next(); ++n) {
+                const std::string joker = q.Text(2);
+                for (std::size_t c = 0; c < kJokerDigits; ++c) {
+                    // A single character reads as one digit, or fails.
+                    const std::int32_t d = ReadInteger(c < joker.size() ? joker.substr(c, 1) : "");
+                    Count(digits[static_cast<std::size_t>(d)], q.Double(0),
+                          static_cast<std::int32_t>(q.Int(1)));
                 }
-                Shares(digits, n);
+                AfterDraw(digits);
             }
-            SqlTransaction transaction(cnx_);
-            auto insert = cnx_.Prepare(kInsert);
-            insert.Set("type", std::int64_t{JokerSeries(t)});
-            for (int d = 0; d < kJokerValues; ++d)
-                Insert(insert, d, digits[static_cast<std::size_t>(d)]);
-            transaction.Commit();
+            Shares(digits, n);
+            keep(JokerSeries(t), 0, digits.data(), digits.size());
         }
-        return true;
     } catch (const std::exception& e) {
-        lastError_ = e.what();
-        if (message_)
-            message_("calcule stat" + lastError_);
-        return false;
+        failure = e.what();
     }
+
+    try {
+        SqlTransaction transaction(cnx_);
+        cnx_.Execute("delete from stat");
+        auto insert = cnx_.Prepare(kInsert);
+        for (const Series& series : computed) {
+            insert.Set("type", std::int64_t{series.type});
+            for (std::size_t k = 0; k < series.tallies.size(); ++k)
+                Insert(insert, series.first + static_cast<std::int32_t>(k), series.tallies[k]);
+        }
+        transaction.Commit();
+    } catch (const std::exception& e) {
+        if (failure.empty())
+            failure = e.what();
+    }
+    if (failure.empty())
+        return true;
+    lastError_ = failure;
+    if (message_)
+        message_("calcule stat" + lastError_);
+    return false;
 }
 
 std::vector<StatRow> Statistics::Rows(std::int32_t series) {

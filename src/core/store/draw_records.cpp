@@ -3,6 +3,7 @@
 #include "core/base/currency.h"
 #include "core/base/day_count.h"
 #include "core/store/games.h"
+#include "core/store/schema.h"
 
 #include <cmath>
 
@@ -124,6 +125,19 @@ bool DrawRecords::DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date
     }
 }
 
+DrawRecords::DrawKeys DrawRecords::DrawKeysFrom(std::int32_t type, double from) {
+    // Only a number equals a day, as in the question for one draw.
+    auto q = cnx_.Prepare("select date, n_sem, n_tir from listetirage where type = :type and "
+                          "date >= :from and typeof(date) in ('integer', 'real')");
+    q.Set("type", I(type));
+    q.Set("from", from);
+    DrawKeys keys;
+    while (q.Next())
+        keys.insert({q.Double(0), static_cast<std::int32_t>(q.Int(1)),
+                     static_cast<std::int32_t>(q.Int(2))});
+    return keys;
+}
+
 double DrawRecords::LastDrawDate(std::int32_t type) {
     try {
         auto q = cnx_.Prepare("select max(date) as maxi from listetirage where type = " +
@@ -136,14 +150,9 @@ double DrawRecords::LastDrawDate(std::int32_t type) {
 }
 
 void DrawRecords::EnsureDrawLookupIndexes() {
-    static const char* const indexes[] = {
-        "create index if not exists listetirage_type_date on listetirage (type, date)",
-        "create index if not exists listegain_reftirage on listegain (reftirage)",
-        "create index if not exists listeboules_reftirage on listeboules (reftirage)",
-    };
-    for (const char* index : indexes) {
+    for (std::string_view index : DrawLookupIndexes) {
         try {
-            cnx_.Execute(index);
+            cnx_.Execute(std::string(index));
         } catch (const SqlError&) {
             // Only the speed of the queries depends on it.
         }

@@ -8,7 +8,9 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -85,12 +87,14 @@ public:
     void AddPrizeRanks(const TtabGain& ranks);
     void AddJoker(const std::string& joker, std::int32_t nbgagnant);
     bool DrawExists(std::int32_t n_sem, std::int32_t n_tir, double date, std::int32_t type);
+    // The (date, n_sem, n_tir) of the draws of a type stored on or after a day: the import
+    // of a file asks one question of the database, not one per line. Failures reach the
+    // caller.
+    using DrawKeys = std::set<std::tuple<double, std::int32_t, std::int32_t>>;
+    DrawKeys DrawKeysFrom(std::int32_t type, double from);
     // 0 when the type has no draw, -1 on an error.
     double LastDrawDate(std::int32_t type);
-    // Indexes that spare a scan of a whole table to the duplicate test and the latest-date
-    // query of the import, and to the prize ranks and balls of the draw selected in the draws
-    // view; the schema test does not see indexes, and the seven tables' statements stay as
-    // they are. Created when missing, when they can be.
+    // The lookup indexes (DrawLookupIndexes), created when missing, when they can be.
     void EnsureDrawLookupIndexes();
 
     // The draw list of one type, or of all types when index >= CatalogueCount. Before the

@@ -33,4 +33,10 @@ const std::array<std::string_view, kSchemaSize> SchemaStatements = {
     "NOT NULL)",
 };
 
+const std::array<std::string_view, 3> DrawLookupIndexes = {
+    "create index if not exists listetirage_type_date on listetirage (type, date)",
+    "create index if not exists listegain_reftirage on listegain (reftirage)",
+    "create index if not exists listeboules_reftirage on listeboules (reftirage)",
+};
+
 } // namespace quintaro

@@ -19,4 +19,9 @@ inline constexpr std::size_t kSchemaSize = 7;
 extern const std::array<TlistBase, kSchemaSize> SchemaTables;
 extern const std::array<std::string_view, kSchemaSize> SchemaStatements;
 
+// Indexes beside the schema: they spare a scan of a whole table to the duplicate test and the
+// latest-date query of the import, and to the prize ranks and balls of the draw selected in
+// the draws view. The schema test does not see them.
+extern const std::array<std::string_view, 3> DrawLookupIndexes;
+
 } // namespace quintaro

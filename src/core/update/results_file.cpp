@@ -64,9 +64,23 @@ std::string_view ResultsText::Line(std::size_t index) const {
 }
 
 std::vector<std::string> SplitCells(std::string_view line) {
+    std::vector<std::string> cells;
+    SplitCells(line, cells);
+    return cells;
+}
+
+void SplitCells(std::string_view line, std::vector<std::string>& cells) {
     // A NUL byte ends the text of a line.
     line = line.substr(0, line.find('\0'));
-    std::vector<std::string> cells;
+    std::size_t count = 0;
+    // The cells of the line before keep their room for this one's.
+    auto next = [&]() -> std::string& {
+        if (count == cells.size())
+            cells.emplace_back();
+        std::string& cell = cells[count++];
+        cell.clear();
+        return cell;
+    };
     std::size_t p = 0;
     auto skipControls = [&] {
         while (p < line.size() && IsControl(line[p]))
@@ -74,7 +88,7 @@ std::vector<std::string> SplitCells(std::string_view line) {
     };
     skipControls();
     while (p < line.size()) {
-        std::string cell;
+        std::string& cell = next();
         if (line[p] == '"') {
             for (++p; p < line.size(); ++p) {
                 if (line[p] != '"') {
@@ -93,16 +107,15 @@ std::vector<std::string> SplitCells(std::string_view line) {
                 ++p;
             cell.assign(line, start, p - start);
         }
-        cells.push_back(std::move(cell));
         skipControls();
         if (p < line.size() && line[p] == ';') {
             if (p + 1 == line.size())
-                cells.emplace_back();
+                next();
             ++p;
             skipControls();
         }
     }
-    return cells;
+    cells.resize(count);
 }
 
 std::string DrawNumberPart(std::string_view cell) {

@@ -27,6 +27,8 @@ private:
 // closing quote (two quotes stand for one); outside quotes a control character ends a cell and
 // is skipped with the control characters after it. An empty line has no cells.
 std::vector<std::string> SplitCells(std::string_view line);
+// The same into `cells`, whose strings are reused: a file's lines are split one after another.
+void SplitCells(std::string_view line, std::vector<std::string>& cells);
 
 // The draw number within a "num" cell: its last three characters for cells of 5, 7 and 8
 // characters (a two-digit year, a four-digit year, or the year and its last digit again,

@@ -127,14 +127,18 @@ bool ResultsImport::ImportNewDraws(int i) {
         md_.SetDrawInsertType(i);
         SqlTransaction transaction(md_.Connection());
         const std::size_t progressLine = log_.Append(" Ajout des nouveaux tirages en cours ...");
+        knownDraws_ = md_.Draws().DrawKeysFrom(i, lastStoredDate_);
+        fileDraws_.clear();
+        Row row;
         for (std::size_t r = text_.LineCount(); r-- > 1;) {
             progress_.Step(1);
-            Row row = SplitCells(text_.Line(r));
+            SplitCells(text_.Line(r), row);
             ImportLine(i, row);
         }
         // Committed before the log says so: a commit that fails (a full disk) is a failure
         // of the file like any other, with no line of success before its text.
         transaction.Commit();
+        addedDraws_.insert(addedDraws_.end(), fileDraws_.begin(), fileDraws_.end());
         log_.Replace(progressLine, " Ajout terminé");
         log_.Append(" Mise à jour du " + entry.lib + " terminée ajout de " +
                     std::to_string(added_) + " enregistrements");
@@ -181,7 +185,7 @@ void ResultsImport::ImportLine(int i, Row& row) {
     if (day < lastStoredDate_)
         return;
     const std::int32_t drawNumber = ReadInteger(num);
-    if (md_.DrawExists(drawNumber, tir, day, i))
+    if (!knownDraws_.insert({day, drawNumber, tir}).second)
         return;
     ++added_;
     std::array<std::int32_t, 7> balls{};
@@ -190,6 +194,7 @@ void ResultsImport::ImportLine(int i, Row& row) {
             balls[k] = ReadInteger(Cell(row, ballColumns_[k]));
     md_.AddDraw(drawNumber, tir, day, balls[0], balls[1], balls[2], balls[3], balls[4], balls[5],
                 balls[6]);
+    fileDraws_.push_back({md_.LastReference(), {i, day, drawNumber, tir}});
     ImportPrizeRanks(row);
     // A Loto draw records the Joker only with its second draw of the day.
     if (i > 0 || tir == 2)

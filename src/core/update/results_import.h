@@ -33,6 +33,10 @@ public:
     // False when the file's import failed and was rolled back (its text is in the log).
     bool ImportNewDraws(int i);
     void ClearRows();
+    // The draws that the files imported and committed since the last ForgetAddedDraws added,
+    // by type then reference.
+    const std::vector<StoredDraw>& AddedDraws() const { return addedDraws_; }
+    void ForgetAddedDraws() { addedDraws_.clear(); }
 
 private:
     using Row = std::vector<std::string>;
@@ -55,6 +59,11 @@ private:
     std::array<int, 14> gColumns_{}, nfColumns_{}, neColumns_{};
     int jokerColumn_ = -1, jokerPlusColumn_ = -1;
     double lastStoredDate_ = 0.0;
+    // The draws of the type stored from that day on, and those the file added: a line that
+    // holds one of them is not added again.
+    DrawRecords::DrawKeys knownDraws_;
+    std::vector<StoredDraw> fileDraws_; // added by the file being imported
+    std::vector<StoredDraw> addedDraws_;
     std::int32_t added_ = 0;
 };
 

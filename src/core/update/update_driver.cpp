@@ -89,7 +89,7 @@ void UpdateDriver::Run(std::int32_t mode, const std::set<DrawKey>& storedBefore)
     added_.clear();
     newWinnings_ = {};
     md_.LastDrawReference();
-    const std::int32_t lastReferenceBefore = md_.LastReference();
+    import_.ForgetAddedDraws();
     for (std::size_t i = 0; i < catalogue_.SourceCatalogue.size(); ++i) {
         const int type = static_cast<int>(i);
         // Oldest archive first: each one's draws come after those of the one before, and the
@@ -115,17 +115,16 @@ void UpdateDriver::Run(std::int32_t mode, const std::set<DrawKey>& storedBefore)
     everyStepSucceeded_ = everyStepSucceeded_ && computed;
     host_.Replace(statistics, computed ? "Calcule des statistiques OK"
                                        : "/!\\ Erreur lors du calcul des statistiques /!\\");
+    // The prize amounts in memory follow the database on their next use: nothing is read
+    // again here, and the log says what it always said.
     const std::size_t amounts = host_.Append("Chargement des données ...");
-    md_.LoadPrizeAmounts();
     host_.Replace(amounts, "Chargement des données OK");
     host_.Append("Mise à jour terminée");
-    MatchAddedDraws(lastReferenceBefore, storedBefore);
+    MatchAddedDraws(storedBefore);
 }
 
-void UpdateDriver::MatchAddedDraws(std::int32_t lastReferenceBefore,
-                                   const std::set<DrawKey>& storedBefore) {
-    // Every reference above the largest one stored before the update is a draw it added.
-    for (const StoredDraw& draw : md_.Draws().DrawsAfter(lastReferenceBefore))
+void UpdateDriver::MatchAddedDraws(const std::set<DrawKey>& storedBefore) {
+    for (const StoredDraw& draw : import_.AddedDraws())
         if (!storedBefore.contains(KeyOf(draw.draw)))
             added_.push_back(draw);
     md_.LoadGrids();

@@ -72,7 +72,7 @@ private:
 
     void Run(std::int32_t mode, const std::set<DrawKey>& storedBefore);
     bool Fetch(const ResultsArchive& archive, std::int32_t mode);
-    void MatchAddedDraws(std::int32_t lastReferenceBefore, const std::set<DrawKey>& storedBefore);
+    void MatchAddedDraws(const std::set<DrawKey>& storedBefore);
 
     Tmd& md_;
     const Catalogue& catalogue_;

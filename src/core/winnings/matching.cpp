@@ -237,8 +237,8 @@ void GridMatcher::MatchHits(const DrawBalls& balls, double day, bool chanceAlsoB
         const Entry& e = entries_[index];
         GridHit& hit = hits.emplace_back();
         hit.number = static_cast<std::int32_t>(index) + 1;
-        hit.matched = matched;
-        hit.secondMatched = twoSets ? secondHit : 0;
+        hit.matched = static_cast<std::uint8_t>(matched);
+        hit.secondMatched = static_cast<std::uint8_t>(twoSets ? secondHit : 0);
         hit.complementary = complementaryHit == 1;
         hit.prize = Prize(e, family, matched, twoSets ? secondHit : complementaryHit, amounts);
     };

@@ -33,8 +33,8 @@ using TgrilleGagnante = std::vector<WinningGrid>;
 // What a grid won on a draw, without the marks of its slots: a long period has many of them.
 struct GridHit {
     std::int32_t number = 0; // the grid's number in its game: its place in the list, from 1
-    std::int32_t matched = 0;
-    std::int32_t secondMatched = 0; // stars or chance numbers; 0 for Loto and Super Loto
+    std::uint8_t matched = 0;
+    std::uint8_t secondMatched = 0; // stars or chance numbers; 0 for Loto and Super Loto
     bool complementary = false;
     double prize = 0.0;
 };

@@ -42,17 +42,18 @@ PeriodWinnings ComputePeriodWinnings(ttabTirrage draws, const GridList& grids, s
     const std::size_t last = result.draws.empty() ? 0 : result.draws.size() - 1;
     // The matching of each draw by its numbers, with the grids prepared once for the period.
     const GridMatcher matcher(result.grids, type, tables.Combinations());
+    const PrizeAmounts& amounts = tables.Amounts();
     std::vector<GridHit> hits;
     result.details.reserve(result.draws.size());
     for (std::size_t k = 0; k < result.draws.size(); ++k) {
         const DrawInPeriod& d = result.draws[k];
         const DrawBalls balls = {0, d.b1, d.b2, d.b3, d.b4, d.b5, d.b6, d.b7};
-        matcher.MatchHits(balls, d.date, false, tables.Amounts().Find(d.reftirage), hits);
+        matcher.MatchHits(balls, d.date, false, amounts.Find(d.reftirage), hits);
         if (progress)
             progress(k, last);
         for (const GridHit& hit : hits) {
             // A draw has at most six main balls and two more, so the indices fit the tally.
-            const auto matched = static_cast<std::size_t>(std::clamp(hit.matched, 0, 6));
+            const auto matched = static_cast<std::size_t>(std::min<int>(hit.matched, 6));
             const auto second = static_cast<std::size_t>(std::clamp(SecondIndex(type, hit), 0, 2));
             CategoryTally& cell = result.tally[matched][second];
             ++cell.count;

@@ -20,21 +20,30 @@ public:
 
     // False with the file's failure text in `lastError`.
     bool LoadCombinationTables();
-    // Rebuilds the amounts from listegain; failures reach the caller.
+    // Rebuilds the amounts from listegain now; failures reach the caller.
     void LoadPrizeAmounts();
 
     const CombinationTable& Combinations() const { return combinations_; }
-    const PrizeAmounts& Amounts() const { return amounts_; }
+    // The amounts of every stored draw, read again from listegain on the first call after
+    // anything was written to the database, by this connection or another; failures reach
+    // the caller. The object stays the same: a reference to it stays good, not the ranks
+    // found in it before a later call.
+    const PrizeAmounts& Amounts() const;
     double GridPrize(std::int32_t reference, std::int32_t family, std::int32_t played,
                      std::int32_t secondPlayed, std::int32_t matched,
                      std::int32_t secondMatched) const;
 
 private:
+    void Reload() const;
+
     SqlConnection& cnx_;
     std::filesystem::path combinationTablesFile_;
     std::string& lastError_;
     CombinationTable combinations_;
-    PrizeAmounts amounts_;
+    // A copy of listegain, kept while the database does not change.
+    mutable PrizeAmounts amounts_;
+    mutable SqlConnection::ChangeStamp stamp_;
+    mutable bool loaded_ = false;
 };
 
 } // namespace quintaro
