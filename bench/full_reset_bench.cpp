@@ -112,8 +112,8 @@ void BM_RawInsertLowerBound(benchmark::State& state) {
         // The same tables, keys and lookup indexes as the program's database.
         for (std::string_view create : SchemaStatements)
             raw.Execute(std::string(create));
-        for (std::string_view index : DrawLookupIndexes)
-            raw.Execute(std::string(index));
+        for (const LookupIndex& index : DrawLookupIndexes)
+            raw.Execute(std::string(index.create));
         state.ResumeTiming();
         raw.Execute("begin transaction");
         for (const Table& table : tables) {

@@ -150,13 +150,19 @@ double DrawRecords::LastDrawDate(std::int32_t type) {
 }
 
 void DrawRecords::EnsureDrawLookupIndexes() {
-    for (std::string_view index : DrawLookupIndexes) {
+    for (const LookupIndex& index : DrawLookupIndexes) {
         try {
-            cnx_.Execute(std::string(index));
+            cnx_.Execute(std::string(index.create));
         } catch (const SqlError&) {
             // Only the speed of the queries depends on it.
         }
     }
+}
+
+void DrawRecords::DropViewLookupIndexes() {
+    for (const LookupIndex& index : DrawLookupIndexes)
+        if (!index.readByImport)
+            cnx_.Execute("drop index if exists " + std::string(index.name));
 }
 
 void DrawRecords::OpenDrawList() {

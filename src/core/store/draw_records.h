@@ -96,6 +96,9 @@ public:
     double LastDrawDate(std::int32_t type);
     // The lookup indexes (DrawLookupIndexes), created when missing, when they can be.
     void EnsureDrawLookupIndexes();
+    // Drops the lookup indexes that the import does not read, before a reload of the whole
+    // history; failures reach the caller.
+    void DropViewLookupIndexes();
 
     // The draw list of one type, or of all types when index >= CatalogueCount. Before the
     // first call OpenDrawList lists every draw.

@@ -33,10 +33,13 @@ const std::array<std::string_view, kSchemaSize> SchemaStatements = {
     "NOT NULL)",
 };
 
-const std::array<std::string_view, 3> DrawLookupIndexes = {
-    "create index if not exists listetirage_type_date on listetirage (type, date)",
-    "create index if not exists listegain_reftirage on listegain (reftirage)",
-    "create index if not exists listeboules_reftirage on listeboules (reftirage)",
-};
+const std::array<LookupIndex, 3> DrawLookupIndexes = {{
+    {"listetirage_type_date",
+     "create index if not exists listetirage_type_date on listetirage (type, date)", true},
+    {"listegain_reftirage",
+     "create index if not exists listegain_reftirage on listegain (reftirage)", false},
+    {"listeboules_reftirage",
+     "create index if not exists listeboules_reftirage on listeboules (reftirage)", false},
+}};
 
 } // namespace quintaro

@@ -22,6 +22,13 @@ extern const std::array<std::string_view, kSchemaSize> SchemaStatements;
 // Indexes beside the schema: they spare a scan of a whole table to the duplicate test and the
 // latest-date query of the import, and to the prize ranks and balls of the draw selected in
 // the draws view. The schema test does not see them.
-extern const std::array<std::string_view, 3> DrawLookupIndexes;
+struct LookupIndex {
+    std::string_view name;
+    std::string_view create;
+    // Read by the import. The others serve the views only: a full reset builds them once its
+    // rows are in, which costs less than keeping them up to date row by row.
+    bool readByImport;
+};
+extern const std::array<LookupIndex, 3> DrawLookupIndexes;
 
 } // namespace quintaro

@@ -141,8 +141,12 @@ bool UpdateDriver::FullReset(std::int32_t mode) {
     for (const StoredDraw& draw : md_.Draws().DrawsAfter(0))
         storedBefore.insert(KeyOf(draw.draw));
     host_.Append("/!\\ Effacement des tables");
+    // The indexes that only the views read are built again once the rows are in. A program
+    // stopped before that finds them missing at its next start, which builds them.
+    md_.Draws().DropViewLookupIndexes();
     md_.ClearDrawTables();
     Run(mode, storedBefore);
+    md_.EnsureDrawLookupIndexes();
     import_.ClearRows();
     host_.ProcessPendingMessages();
     return true;

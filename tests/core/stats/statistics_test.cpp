@@ -98,6 +98,18 @@ TEST_F(StatisticsTest, JokerLastAppearanceIsTheLatestDrawWhateverTheStoringOrder
     EXPECT_EQ(Of(22, 2), (Stat{7, share, 45000, 1, 2}));
 }
 
+TEST_F(StatisticsTest, AFailingWriteLeavesThePreviousStatistics) {
+    AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7});
+    ASSERT_TRUE(md->ComputeStatistics());
+    AddDraw(0, 45003, {1, 2, 3, 4, 5, 6, 7});
+    md->Connection().Execute("create trigger refuse before insert on stat when new.boule = 30 "
+                             "begin select raise(abort, 'disque plein'); end");
+    EXPECT_FALSE(md->ComputeStatistics());
+    EXPECT_EQ(md->LastError(), "disque plein");
+    EXPECT_EQ(Rows(0), 49);
+    EXPECT_EQ(Of(0, 1).nbSortie, 1); // the statistics of one draw, whole
+}
+
 TEST_F(StatisticsTest, AJokerWithALetterStopsTheRunAndKeepsWhatWasCommitted) {
     AddDraw(0, 45000, {1, 2, 3, 4, 5, 6, 7});
     AddDraw(3, 45000, {1, 2, 3, 4, 5, 6, 0});

@@ -347,6 +347,12 @@ TEST_F(UpdateDriverTest, FullResetAsksThenStartsTheReferencesAgain) {
     EXPECT_EQ(q.Int(1), 3);
     EXPECT_EQ(Count("listegrille"), 6);
     EXPECT_EQ(host.pumps, 1);
+    // The lookup indexes are all there again.
+    auto indexes = md->Connection().Prepare(
+        "select count(*) from sqlite_master where type = 'index' and name in "
+        "('listetirage_type_date', 'listegain_reftirage', 'listeboules_reftirage')");
+    indexes.Next();
+    EXPECT_EQ(indexes.Int(0), 3);
 }
 
 // Six numbers win rank 1, whose amount is the file's g1.
@@ -398,6 +404,20 @@ TEST_F(UpdateDriverTest, NothingIsReportedWithoutANewDrawOfAGameWithGrids) {
     // Nothing added.
     driver.Update(7);
     EXPECT_TRUE(driver.AddedDraws().empty());
+    EXPECT_FALSE(driver.NewWinnings().Reported());
+}
+
+TEST_F(UpdateDriverTest, TheDrawsOfAFileRolledBackAreNotReportedAsAdded) {
+    AddGrid(1, {1, 2, 3, 4, 5, 6});
+    test::WriteFile(Csv(0), File({"16/03/2023", "15/03/2023"}));
+    test::WriteFile(Csv(1), FileOf({"17/03/2023;2023017;1;2;3;4;5;6;7;99;1",
+                                    "16/03/2023;2023016;1;2;x;4;5;6;7;99;1"}));
+    UpdateDriver driver(*md, catalogue, host, offline);
+    driver.Update(7);
+    EXPECT_EQ(Count("listetirage"), 2);
+    ASSERT_EQ(driver.AddedDraws().size(), 2u);
+    EXPECT_EQ(driver.AddedDraws()[0].draw.type, 0);
+    EXPECT_EQ(driver.AddedDraws()[1].draw.type, 0);
     EXPECT_FALSE(driver.NewWinnings().Reported());
 }
 
