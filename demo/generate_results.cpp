@@ -115,8 +115,12 @@ std::vector<Day> DrawDays(const Calendar& calendar, int scale) {
     Day d = calendar.first;
     for (; d <= calendar.last; d += std::chrono::days{1})
         take(d);
-    for (const std::int64_t wanted = draws * scale; draws < wanted; d += std::chrono::days{1})
+    // `take` counts the draws.
+    const std::int64_t wanted = draws * scale;
+    while (draws < wanted) {
         take(d);
+        d += std::chrono::days{1};
+    }
     return days;
 }
 
