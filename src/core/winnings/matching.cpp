@@ -3,7 +3,6 @@
 #include "core/winnings/prize_rules.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace quintaro {
 

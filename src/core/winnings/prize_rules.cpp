@@ -162,14 +162,6 @@ const WinningHits& WinningHitsOf(int family) {
     return tables[family >= 1 && family <= kFamilyCount ? static_cast<std::size_t>(family) : 0];
 }
 
-bool WinsARank(int family, int matched, int secondMatched) {
-    if (matched < 0 || secondMatched < 0)
-        return false;
-    // Every rank needs at most 6 numbers and 2 of the second set: larger counts win as those.
-    return WinningHitsOf(family)[static_cast<std::size_t>(std::min(matched, 6))]
-                                [static_cast<std::size_t>(std::min(secondMatched, 2))];
-}
-
 std::string RankCombination(int family, int rank) {
     const FamilyRules* f = RulesOf(family);
     if (!f || rank < 1 || rank > f->RankCount())

@@ -22,12 +22,9 @@ inline constexpr int kRankCount = 13;
 std::uint64_t CombinationCount(int family, int played, int secondPlayed, int matched,
                                int secondMatched, int rank);
 
-// Whether a grid with these hits holds a combination that wins some rank; its prize can
-// still be 0 when the draw's amounts are unknown.
-bool WinsARank(int family, int matched, int secondMatched);
-
-// The same answer as a table, [matched 0..6][second matched 0..2], for a loop over many grids;
-// all false for a family that does not exist.
+// Whether a grid with these hits holds a combination that wins some rank, by
+// [matched 0..6][second matched 0..2] (more hits win as those); its prize can still be 0 when
+// the draw's amounts are unknown. All false for a family that does not exist.
 using WinningHits = std::array<std::array<bool, 3>, 7>;
 const WinningHits& WinningHitsOf(int family);
 
