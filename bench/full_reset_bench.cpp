@@ -1,58 +1,15 @@
 // "Maj Total" over the demo history of the six games (about 10,000 draws: import and
 // statistics), beside a raw lower bound: the same rows inserted into the same tables by a
 // minimal prepared-statement loop in one transaction.
-#include "core/datastore/tmd.h"
+#include "bench_installation.h"
 #include "core/store/schema.h"
-#include "core/update/network_fetcher.h"
-#include "core/update/update_driver.h"
-#include "silent_update.h"
-#include "support/demo_installation.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <stdexcept>
-#include <stdlib.h>
 
 namespace quintaro {
 namespace {
 
-// The demo installation in a new folder of the working directory, where the program keeps its
-// database; `scale` > 1 writes a history that many times as long over the demo's files.
-class Installation {
-public:
-    explicit Installation(int scale) {
-        char pattern[] = "quintaro-bench-XXXXXX";
-        dir_ = std::filesystem::absolute(mkdtemp(pattern));
-        test::CopyDemoInstallation(QUINTARO_DEMO_DIR, dir_);
-        if (scale > 1) {
-            const std::string generate =
-                (std::filesystem::path(QUINTARO_DEMO_DIR) / "generate_results").string() + " " +
-                dir_.string() + " " + std::to_string(scale);
-            if (std::system(generate.c_str()) != 0)
-                throw std::runtime_error("cannot run " + generate);
-        }
-        LoadSourceCatalogue(catalogue_, dir_ / "quintaro.INI");
-        settings_ = std::make_unique<SettingsStore>(dir_ / "settings.reg");
-        md_ = std::make_unique<Tmd>(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue_,
-                                    *settings_, UserDialogs{});
-        md_->Connect();
-        md_->RegenerateDatabase();
-    }
-    ~Installation() {
-        md_.reset();
-        std::filesystem::remove_all(dir_);
-    }
-    Tmd& md() { return *md_; }
-    const Catalogue& catalogue() const { return catalogue_; }
-    const SettingsStore& settings() const { return *settings_; }
-    const std::filesystem::path& dir() const { return dir_; }
-
-private:
-    std::filesystem::path dir_;
-    Catalogue catalogue_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<Tmd> md_;
-};
+using bench::Installation;
 
 void BM_FullReset(benchmark::State& state) {
     Installation installation(static_cast<int>(state.range(0)));
@@ -61,7 +18,7 @@ void BM_FullReset(benchmark::State& state) {
     NetworkFetcher fetcher(installation.settings(), "full_reset_bench", quiet);
     UpdateDriver driver(installation.md(), installation.catalogue(), host, fetcher);
     for (auto _ : state)
-        driver.FullReset(7); // the local mode: the results files lie in the catalogue's folder
+        driver.FullReset(bench::kLocalMode);
     auto q = installation.md().Connection().Prepare("select count(*) from listetirage");
     q.Next();
     state.counters["draws"] = static_cast<double>(q.Int(0));
@@ -70,10 +27,7 @@ void BM_FullReset(benchmark::State& state) {
 // The rows a full reset stores, inserted again as plainly as can be.
 void BM_RawInsertLowerBound(benchmark::State& state) {
     Installation installation(static_cast<int>(state.range(0)));
-    bench::SilentUpdate host;
-    ExtractionObserver quiet;
-    NetworkFetcher fetcher(installation.settings(), "full_reset_bench", quiet);
-    UpdateDriver(installation.md(), installation.catalogue(), host, fetcher).FullReset(7);
+    installation.LoadHistory();
     SqlConnection& db = installation.md().Connection();
     struct Table {
         std::string name;

@@ -2,16 +2,13 @@
 // "Démarrage OK", and the memory it holds once every view has been opened. Each measure runs
 // in a new process: this executable started again in its child mode, which does what the
 // program's main does, on the offscreen platform.
+#include "bench_installation.h"
 #include "core/app/installation.h"
 #include "core/base/app_paths.h"
-#include "core/datastore/tmd.h"
-#include "core/update/network_fetcher.h"
 #include "gui/app/frm_maitre.h"
 #include "gui/app/frm_splash.h"
 #include "gui/app/gui_application.h"
 #include "gui/ui/view_window.h"
-#include "silent_update.h"
-#include "support/demo_installation.h"
 #include "support/store_fixture.h"
 
 #include <QElapsedTimer>
@@ -44,21 +41,9 @@ std::int64_t MonotonicNs() {
 class FullHistory {
 public:
     FullHistory() {
-        char pattern[] = "quintaro-bench-XXXXXX";
-        dir_ = std::filesystem::absolute(mkdtemp(pattern));
-        test::CopyDemoInstallation(QUINTARO_DEMO_DIR, dir_);
         for (const char* folder : {"config", "cache", "data"})
-            std::filesystem::create_directory(dir_ / folder);
-        Catalogue catalogue;
-        LoadSourceCatalogue(catalogue, dir_ / "quintaro.INI");
-        SettingsStore settings(dir_ / "config" / "settings.reg");
-        Tmd md(dir_ / "quintaro.sdb", dir_ / "quintaro.dat", catalogue, settings, UserDialogs{});
-        if (!md.Connect() || !md.RegenerateDatabase())
-            throw std::runtime_error(md.LastError());
-        bench::SilentUpdate host;
-        ExtractionObserver quiet;
-        NetworkFetcher fetcher(settings, "startup_bench", quiet);
-        UpdateDriver(md, catalogue, host, fetcher).FullReset(7); // the catalogue's own folder
+            std::filesystem::create_directory(installation_.dir() / folder);
+        installation_.LoadHistory();
         // Ten grids of each game, simple and multiple.
         for (int type = 0; type < kGameTypeCount; ++type)
             for (int g = 1; g <= 10; ++g) {
@@ -67,10 +52,9 @@ public:
                     numbers.push_back(1 + (g * 7 + k * 5) % Game(type).mainMax);
                 for (int k = 0; Game(type).secondMax && k < Game(type).simpleSecond + g % 2; ++k)
                     second.push_back(1 + (g + k * 3) % Game(type).secondMax);
-                test::StoreGrid(md, g, type, numbers, second);
+                test::StoreGrid(installation_.md(), g, type, numbers, second);
             }
     }
-    ~FullHistory() { std::filesystem::remove_all(dir_); }
 
     // Runs the program in a child process; returns what it printed.
     std::string Run(const char* mode) const {
@@ -83,7 +67,7 @@ public:
         posix_spawn_file_actions_addclose(&actions, out[0]);
         const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
         const std::string launch = std::to_string(MonotonicNs());
-        const std::string appDir = dir_.string();
+        const std::string appDir = dir().string();
         const char* args[] = {self.c_str(),   "--child",      mode,
                               launch.c_str(), appDir.c_str(), nullptr};
         pid_t pid = 0;
@@ -103,10 +87,10 @@ public:
         return text;
     }
 
-    const std::filesystem::path& dir() const { return dir_; }
+    const std::filesystem::path& dir() const { return installation_.dir(); }
 
 private:
-    std::filesystem::path dir_;
+    bench::Installation installation_{1};
 };
 
 FullHistory& History() {

@@ -5,11 +5,7 @@
 
 namespace quintaro {
 
-void PeriodDraws::Refresh() {
-    const SqlConnection::ChangeStamp now = cnx_.Stamp();
-    if (loaded_ && now == stamp_)
-        return;
-    loaded_ = false;
+void PeriodDraws::Read() {
     byType_.clear();
     // Only numbers fall within a period's bounds; the order is the period query's, the
     // reference settling what it leaves open.
@@ -25,12 +21,10 @@ void PeriodDraws::Refresh() {
               static_cast<std::int32_t>(q.Int(2)), static_cast<std::int32_t>(q.Int(3)), ball(0),
               ball(1), ball(2), ball(3), ball(4), ball(5), ball(6)}});
     }
-    stamp_ = now;
-    loaded_ = true;
 }
 
 ttabTirrage PeriodDraws::Select(std::int32_t type, double from, double to) {
-    Refresh();
+    copy_.KeepInStep([this] { Read(); });
     ttabTirrage draws;
     const auto found = byType_.find(type);
     if (found == byType_.end())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/db/database_copy.h"
 #include "core/db/sqlite_db.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ using ttabTirrage = std::vector<DrawInPeriod>;
 // database, by this connection or another, or after it was reopened.
 class PeriodDraws {
 public:
-    explicit PeriodDraws(SqlConnection& cnx) : cnx_(cnx) {}
+    explicit PeriodDraws(SqlConnection& cnx) : cnx_(cnx), copy_(cnx) {}
 
     // The draws of a type between the whole days of `from` and `to`, by date and n_tir;
     // failures reach the caller.
@@ -35,12 +36,11 @@ private:
         double date; // as stored, which the period's bounds are compared with
         DrawInPeriod draw;
     };
-    void Refresh();
+    void Read();
 
     SqlConnection& cnx_;
+    DatabaseCopy copy_;
     std::map<std::int32_t, std::vector<Stored>> byType_;
-    SqlConnection::ChangeStamp stamp_;
-    bool loaded_ = false;
 };
 
 } // namespace quintaro

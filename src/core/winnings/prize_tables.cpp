@@ -9,25 +9,20 @@ bool PrizeTables::LoadCombinationTables() {
 }
 
 void PrizeTables::LoadPrizeAmounts() {
-    Reload();
+    copy_.KeepInStep([this] { Read(); }, true);
 }
 
-void PrizeTables::Reload() const {
-    loaded_ = false;
-    const SqlConnection::ChangeStamp now = cnx_.Stamp();
+void PrizeTables::Read() const {
     amounts_.Clear();
     auto q = cnx_.Prepare("select * from listegain order by reftirage");
     const int num = q.ColumnIndex("num"), ref = q.ColumnIndex("reftirage"),
               gain = q.ColumnIndex("gain");
     while (q.Next())
         amounts_.Set(q.Int(ref), q.Int(num), q.Double(gain));
-    stamp_ = now;
-    loaded_ = true;
 }
 
 const PrizeAmounts& PrizeTables::Amounts() const {
-    if (!loaded_ || cnx_.Stamp() != stamp_)
-        Reload();
+    copy_.KeepInStep([this] { Read(); });
     return amounts_;
 }
 

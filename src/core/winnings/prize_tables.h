@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/db/database_copy.h"
 #include "core/db/sqlite_db.h"
 #include "core/winnings/combination_table.h"
 #include "core/winnings/prize_amounts.h"
@@ -16,7 +17,7 @@ public:
     PrizeTables(SqlConnection& cnx, std::filesystem::path combinationTablesFile,
                 std::string& lastError)
         : cnx_(cnx), combinationTablesFile_(std::move(combinationTablesFile)),
-          lastError_(lastError) {}
+          lastError_(lastError), copy_(cnx) {}
 
     // False with the file's failure text in `lastError`.
     bool LoadCombinationTables();
@@ -34,7 +35,7 @@ public:
                      std::int32_t secondMatched) const;
 
 private:
-    void Reload() const;
+    void Read() const;
 
     SqlConnection& cnx_;
     std::filesystem::path combinationTablesFile_;
@@ -42,8 +43,7 @@ private:
     CombinationTable combinations_;
     // A copy of listegain, kept while the database does not change.
     mutable PrizeAmounts amounts_;
-    mutable SqlConnection::ChangeStamp stamp_;
-    mutable bool loaded_ = false;
+    mutable DatabaseCopy copy_;
 };
 
 } // namespace quintaro
